@@ -1,0 +1,29 @@
+#pragma once
+// Texts are measured the way the station data was laid out: as Shift-JIS
+// (code page 932) bytes, a full-width character counting two positions.
+// We keep QString in memory and count positions per character instead of
+// converting, so a double-byte character can never be split.
+
+#include <QString>
+
+namespace sjis {
+
+// Bytes one character occupies in code page 932.
+int charWidth(char32_t c);
+
+// Length of a text in code page 932 bytes.
+int length(QStringView text);
+
+// The characters lying wholly within byte positions start .. start+count-1
+// (counted from 1). Empty when start < 1, start beyond the end or count < 0;
+// cut at the end of the text. A double-byte character reaching outside the
+// range is left out rather than split.
+QString substring(QStringView text, int start, int count);
+
+}  // namespace sjis
+
+// A whole number written with at least two digits: 5 -> "05", -1 -> "-01".
+QString format2(int value);
+
+// "HH:MM" of a clock hour and minute.
+QString timeText(int hour, int minute);

@@ -1,0 +1,126 @@
+#include "data/Timetable.h"
+
+#include "data/CommaText.h"
+#include "data/Conversion.h"
+#include "data/ShiftJisText.h"
+
+namespace {
+
+// Legend entry "浅:浅草": code in positions 1-2, text from position 4 on.
+QString legendCode(const QString& entry)
+{
+    return sjis::substring(entry, 1, 2);
+}
+
+QString legendText(const QString& entry)
+{
+    return sjis::substring(entry, 4, sjis::length(entry));
+}
+
+QString minuteOf(const QString& item)
+{
+    return sjis::substring(item, sjis::length(item) - 1, 2);
+}
+
+int hourOf(const QString& hourPrefix)
+{
+    return strToInt(sjis::substring(hourPrefix, 1, 2));
+}
+
+// "HH:MM" of minute m of hour h, carried into the neighbouring hour of a
+// 24-hour day when m lies outside 0..59.
+QString clockTime(int h, int m)
+{
+    const int total = ((h * 60 + m) % 1440 + 1440) % 1440;
+    return timeText(total / 60, total % 60);
+}
+
+}  // namespace
+
+QStringList deriveWorkingTimetable(const QString& field, QString& lineText)
+{
+    QStringList result;
+    const QStringList lines = splitLines(field);
+    if (lines.isEmpty())
+        return result;
+    const QStringList legend = splitCommaText(lines[0]);
+
+    for (qsizetype l = 2; l < lines.size(); ++l) {
+        const QStringList items = splitCommaText(lines[l]);
+        if (items.isEmpty())
+            continue;
+        const QString& hour = items[0];
+        for (qsizetype i = 1; i < items.size(); ++i) {
+            const QString& item = items[i];
+            const QString code = sjis::substring(item, 1, 2);
+            for (const QString& entry : legend) {
+                if (code != legendCode(entry))
+                    continue;
+                const QString minute = minuteOf(item);
+                if (minute != u"00") {
+                    const int mm = strToInt(minute);
+                    lineText = hour + format2(mm - 1) + u'-' + hour + format2(mm);
+                } else if (hour != u"00:") {
+                    lineText = format2(hourOf(hour) - 1) + QStringLiteral(":59-") + hour + QStringLiteral("00");
+                } else {
+                    lineText = QStringLiteral("23:59-00:00");
+                }
+                lineText += u' ' + legendText(entry);
+                if (sjis::length(item) == 6) {
+                    const QString secondCode = sjis::substring(item, 3, 2);
+                    for (const QString& second : legend) {
+                        if (legendCode(second) == secondCode)
+                            lineText += u' ' + legendText(second);
+                    }
+                }
+            }
+            result.append(lineText);
+        }
+    }
+    return result;
+}
+
+QStringList derivePassingList(const QString& field)
+{
+    QStringList result;
+    for (const QString& line : splitLines(field)) {
+        const QStringList items = splitCommaText(line);
+        for (qsizetype i = 1; i < items.size(); ++i)
+            result.append(items[0] + format2(strToInt(items[i])));
+    }
+    return result;
+}
+
+QStringList scanTerminalArrivals(const QString& field, const QString& terminalCode)
+{
+    QStringList result;
+    const QStringList lines = splitLines(field);
+    for (qsizetype l = 2; l < lines.size(); ++l) {
+        const QStringList items = splitCommaText(lines[l]);
+        if (items.isEmpty())
+            continue;
+        const QString& hour = items[0];
+        for (qsizetype i = 1; i < items.size(); ++i) {
+            const QString& item = items[i];
+            if (sjis::substring(item, sjis::length(item) - 3, 2) != terminalCode)
+                continue;
+            const QString minute = minuteOf(item);
+            if (minute != u"00") {
+                const int mm = strToInt(minute);
+                if (mm + 2 < 60) {
+                    result.append(hour + format2(mm + 1) + u'-' + hour + format2(mm + 2));
+                } else {
+                    // A window running past the hour continues in the next one,
+                    // or the train would never be met by the clock.
+                    const int h = hourOf(hour);
+                    result.append(clockTime(h, mm + 1) + u'-' + clockTime(h, mm + 2));
+                }
+            } else {
+                // After midnight the hour before "00:" is 23, as in the
+                // working timetable ("23:59-00:00").
+                result.append(clockTime(hourOf(hour), -2) + u'-' + hour + format2(2));
+            }
+        }
+    }
+    return result;
+}
