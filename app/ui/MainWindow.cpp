@@ -1,0 +1,117 @@
+#include "app/ui/MainWindow.h"
+
+#include "app/Host.h"
+#include "app/Program.h"
+#include "app/ui/ControlView.h"
+#include "app/ui/SpecialViews.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QTimer>
+
+MainWindow::MainWindow(Program& program)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_program(program)
+{
+    setWindowTitle(QStringLiteral("QUOREL NETWORK - REALTIME SIMULATOR"));
+    setFixedSize(986, 357);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    buildViews();
+    program.MainForm1->controls.setListener(this);
+    if (QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+MainWindow::~MainWindow()
+{
+    m_program.MainForm1->controls.setListener(nullptr);
+}
+
+ControlView* MainWindow::createView(Control& control, QWidget* parent)
+{
+    EventDispatch& dispatch = m_program.MainForm1->host().dispatch();
+    switch (control.kind()) {
+    case ControlKind::Timer:
+    case ControlKind::Menu:
+    case ControlKind::MenuItem:
+    case ControlKind::Hidden:
+        return nullptr;
+    case ControlKind::ScrollBox:
+        return new ScrollBoxView(control, dispatch, parent);
+    case ControlKind::Memo:
+        return new MemoView(control, dispatch, parent);
+    case ControlKind::GroupBar:
+        return new GroupBarView(control, dispatch, parent);
+    case ControlKind::ComboBox:
+        return new ComboView(static_cast<ComboBoxControl&>(control), dispatch, parent);
+    case ControlKind::Clock:
+        return new ClockView(static_cast<ClockControl&>(control), dispatch, parent);
+    default:
+        return new ControlView(control, dispatch, parent);
+    }
+}
+
+void MainWindow::buildViews()
+{
+    // Controls come parent first, each later sibling above the earlier ones.
+    for (Control* control : m_program.MainForm1->controls.controls()) {
+        ControlView* parentView = control->parent() ? m_views.value(control->parent()) : nullptr;
+        if (control->parent() && !parentView)
+            continue;  // inside something that is not drawn
+        QWidget* parent = parentView ? parentView->childArea() : this;
+        if (control->kind() == ControlKind::Group) {
+            auto* bar = dynamic_cast<GroupBarView*>(parentView);
+            auto* view = new ControlView(*control, m_program.MainForm1->host().dispatch(), parent);
+            m_views.insert(control, view);
+            if (bar)
+                bar->addGroup(*control, view);
+            continue;
+        }
+        ControlView* view = createView(*control, parent);
+        if (!view)
+            continue;
+        m_views.insert(control, view);
+        view->raise();
+        if (auto* group = parentView; group && group->control().kind() == ControlKind::Group)
+            view->setGeometry(group->rect());
+    }
+}
+
+void MainWindow::controlChanged(Control& control)
+{
+    ControlView* view = m_views.value(&control);
+    if (!view)
+        return;
+    view->sync();
+    if (control.parent()) {
+        if (auto* box = dynamic_cast<ScrollBoxView*>(m_views.value(control.parent())))
+            box->contentChanged();
+    }
+}
+
+void MainWindow::repaintNow(Control& control)
+{
+    if (ControlView* view = m_views.value(&control))
+        view->repaint();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    // The window is on the screen first, then it runs its first station move.
+    QTimer::singleShot(0, this, [this] { m_program.show(); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_program.close();
+    event->accept();
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The main window: draws the main window's controls from the core's state
+// and forwards input to the core's handlers.
+
+#include "app/Control.h"
+
+#include <QHash>
+#include <QWidget>
+
+class ControlView;
+class Program;
+class ScrollBoxView;
+
+class MainWindow : public QWidget, private ControlListener {
+public:
+    explicit MainWindow(Program& program);
+    ~MainWindow() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void controlChanged(Control& control) override;
+    void repaintNow(Control& control) override;
+    void buildViews();
+    ControlView* createView(Control& control, QWidget* parent);
+
+    Program& m_program;
+    QHash<const Control*, ControlView*> m_views;
+    bool m_shown = false;
+};
