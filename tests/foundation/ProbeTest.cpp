@@ -1,0 +1,79 @@
+// The headless runner: the program's start-up in simulated time, printed
+// as JSON, for any folder with a station database.
+
+#include "support/Paths.h"
+#include "support/StationFixture.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+QJsonObject runProbe(const QStringList& arguments, int* exitCode = nullptr)
+{
+    QProcess probe;
+    probe.start(probePath(), arguments);
+    EXPECT_TRUE(probe.waitForFinished(60000));
+    if (exitCode)
+        *exitCode = probe.exitCode();
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(probe.readAllStandardOutput(), &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    return doc.object();
+}
+
+}  // namespace
+
+TEST(Probe, PrintsTheStationRowListsAndControlsAtAGivenTime)
+{
+    StationFixture fixture;
+    fixture.addStation(stationRow("L", "A", {{"ZIKOKU1", "xx:X\r\n\r\n10:,xx06,xx07"}}));
+    fixture.addStation(stationRow("L", "B's", {{"ZIKOKU2", "yy:Y\r\n\r\n10:,yy06"}, {"P_ZIKOKU4", "10:,6"},
+                                               {"COLOR", 33023}}));
+    fixture.write();
+    const QJsonObject state = runProbe({"--program-folder", fixture.folder(), "--line", "L", "--station", "B's",
+                                        "--at", "10:05:58", "--advance", "3"});
+    EXPECT_EQ(state["line"].toString(), "L");
+    EXPECT_EQ(state["station"].toString(), "B's");
+    const QJsonObject row = state["row"].toObject();
+    EXPECT_EQ(row["EKI_J"].toString(), "B's");
+    EXPECT_EQ(row["COLOR"].toInt(), 33023);
+    EXPECT_EQ(row.keys().size(), stationColumns().size());
+    const QJsonObject lists = state["lists"].toObject();
+    EXPECT_EQ(lists["Memo2_1"].toArray(), QJsonArray({"10:05-10:06 Y"}));
+    EXPECT_EQ(lists["Memo4_3"].toArray(), QJsonArray({"10:06"}));
+    EXPECT_EQ(lists["Memo1_1"].toArray(), QJsonArray());
+    EXPECT_EQ(lists.keys().size(), 12);
+    const QJsonObject controls = state["controls"].toObject();
+    EXPECT_EQ(controls["Timer1"].toObject()["interval"].toInt(), 500);
+    EXPECT_FALSE(controls["Train02t"].toObject()["enabled"].toBool());
+    EXPECT_TRUE(controls["S01"].toObject()["checked"].toBool());
+    for (const char* member : {"flags", "transfer", "events"})
+        EXPECT_TRUE(state.contains(member)) << member;
+    // The settings file of the folder is left alone.
+    EXPECT_FALSE(QFile::exists(fixture.path("I_Quorel.ini")));
+}
+
+TEST(Probe, ReportsAStartUpThatCannotOpenTheDatabase)
+{
+    QTemporaryDir empty;
+    int exitCode = -1;
+    const QJsonObject state = runProbe({"--program-folder", empty.path(), "--at", "08:00:00"}, &exitCode);
+    EXPECT_EQ(exitCode, 0);
+    const QJsonArray events = state["events"].toArray();
+    ASSERT_EQ(events.size(), 1);
+    EXPECT_EQ(events[0].toObject()["kind"].toString(), "error");
+    EXPECT_EQ(events[0].toObject()["at"].toString(), "08:00:00.000");
+    EXPECT_TRUE(state["row"].isNull());
+}
+
+TEST(Probe, RejectsAMissingTime)
+{
+    QProcess probe;
+    probe.start(probePath(), {"--program-folder", "."});
+    ASSERT_TRUE(probe.waitForFinished(60000));
+    EXPECT_NE(probe.exitCode(), 0);
+}
