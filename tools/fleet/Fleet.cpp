@@ -100,7 +100,7 @@ void drawDoor(QImage& img, int ox, int oy, const Train& train, int frame)
     drawLeaf(left, left + half - 1 - open, true);
     drawLeaf(left + half + open, right, false);
     if (open == 0)
-        fill(img, left + half - 1, top, left + half, bottom, kDoorEdge);
+        fill(img, left + half - 1, top, left + half - 1, bottom, shade(leaf, 60));
 }
 
 QList<double> doorFractions(int doors)
