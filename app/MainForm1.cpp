@@ -39,6 +39,8 @@ TMainForm1::TMainForm1(Host& host, Forms& forms, QString folder)
     settings = SettingsLocation::forProgramFolder(programFolder);
     for (int slot = 1; slot <= 4; ++slot)
         trainPicture(slot).setShowHint(true);
+    for (int n = 0; n < int(ImageList0.size()); ++n)
+        ImageList0[n] = QImage(QStringLiteral(":/segments/segment_%1.png").arg(n)).convertToFormat(QImage::Format_RGB32);
     Info05_2.setCaption(format2(Clock1.hour()) + u':' + format2(Clock1.minute()));
     Info06_2.setCaption(Info05_2.caption());
     Info07_2.setCaption(Info05_2.caption());

@@ -90,6 +90,7 @@ public:
     std::array<bool, 4> stopFlag{true, true, true, true};  // false: the slot's next train passes
     QString lineText;  // the station move's timetable line under construction
     SettingsLocation settings;
+    QString albumFolder;  // the photo album's folder of the station shown
 
     ControlSet controls{QStringLiteral("MainForm1")};
 
@@ -285,7 +286,21 @@ public:
     void Button1Click(Control* sender);  // special station configurations
     void Button2Click(Control* sender);  // interrupt processing
 
+    // ---- parts of the station move ----
+    void fillDepartureBoard(int slot);
+    void fillSameStationTransfers();
+    void fillAdjacentStationTransfers(const QString& adjacent);
+    void drawPlatform(PictureControl& platform, const QString& segments);
+    void applyLayout();
+    void setTimetableCaptions();
+    void applySpecialRule(const struct SpecialRule& rule);
+    void refreshTimetableViews();
+    void clearDoorStrip(PictureControl& strip);
+    void showAlbum();
+
 private:
+    void stepProgress();
+    int segmentPicture(int digit);
     void defineWindow();
     void speechSetUp();
     void speechFailurePath();
