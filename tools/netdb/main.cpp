@@ -219,7 +219,7 @@ Counts build(const QString& dataDir, const QString& outPath, const QString& day)
                 else if (!row.contains(c))
                     fail(where + QStringLiteral(": no value for %1").arg(c));
                 else
-                    q.bindValue(i, row.value(c));
+                    q.bindValue(i, row.value(c).isNull() ? QStringLiteral("") : row.value(c)); // '' rather than NULL
             }
             exec(q);
             ++counts.stations;
