@@ -27,6 +27,7 @@ TMainForm1::TMainForm1(Host& host, Forms& forms, QString folder)
     , m_forms(forms)
 {
     defineWindow();
+    wireHandlers();
 
     // Construction: the state starts empty, the hints of the trains are on,
     // and every board clock shows the clock's time.
@@ -48,6 +49,33 @@ TMainForm1::TMainForm1(Host& host, Forms& forms, QString folder)
 }
 
 TMainForm1::~TMainForm1() = default;
+
+void TMainForm1::wireHandlers()
+{
+    Clock1.onClockTime = [this](int h, int m, int s) { Clock1ClockTime(h, m, s); };
+    Timer1.onTimer = [this] { Timer1Timer(); };
+    Train00t.onTimer = [this] { Train00tTimer(); };
+    Train01t.onTimer = [this] { Train01tTimer(); };
+    Train02t.onTimer = [this] { Train02tTimer(); };
+    Train03t.onTimer = [this] { Train03tTimer(); };
+    Train04t.onTimer = [this] { Train04tTimer(); };
+    Door02t.onTimer = [this] { Door02tTimer(); };
+    Door04t.onTimer = [this] { Door04tTimer(); };
+    Voice1.onClick = [this] { Voice1Click(); };
+    Voice2.onClick = [this] { Voice2Click(); };
+    Voice3.onClick = [this] { Voice3Click(); };
+    Voice4.onClick = [this] { Voice4Click(); };
+    Button0.onClick = [this] { Button0Click(&Button0); };
+    Button1.onClick = [this] { Button1Click(&Button1); };
+    Button2.onClick = [this] { Button2Click(&Button2); };
+    // Both players of a slot report their ends to the slot's handler.
+    EventDispatch& dispatch = m_host.dispatch();
+    for (int slot = 1; slot <= 4; ++slot) {
+        auto notify = [this, slot, &dispatch] { dispatch.deliver([this, slot] { mediaPlayerNotify(slot); }); };
+        soundPlayer(slot).onNotify = notify;
+        doorSoundPlayer(slot).onNotify = notify;
+    }
+}
 
 std::unique_ptr<MediaDevice> TMainForm1::mediaDevice(const QString& playerName)
 {

@@ -286,6 +286,33 @@ public:
     void Button1Click(Control* sender);  // special station configurations
     void Button2Click(Control* sender);  // interrupt processing
 
+    void Clock1ClockTime(int hour, int minute, int second);
+    void Timer1Timer();
+    void Train00tTimer();
+    void Train01tTimer() { trainTick(1); }
+    void Train02tTimer() { trainTick(2); }
+    void Train03tTimer() { trainTick(3); }
+    void Train04tTimer() { trainTick(4); }
+    void Door02tTimer() { doorTick(2); }
+    void Door04tTimer() { doorTick(4); }
+    void Voice1Click();
+    void Voice2Click();
+    void Voice3Click();
+    void Voice4Click();
+    void MediaPlayer1Notify() { mediaPlayerNotify(1); }
+    void MediaPlayer2Notify() { mediaPlayerNotify(2); }
+    void MediaPlayer3Notify() { mediaPlayerNotify(3); }
+    void MediaPlayer4Notify() { mediaPlayerNotify(4); }
+
+    // ---- real-time operation of a slot ----
+    int departureMark(int slot) { return boardLine(slot, 1).tag(); }
+    int stopPoint(int slot);  // rest position of the slot's train, from the current widths
+    PictureControl* doorStrip(int slot);  // nullptr on slots without doors
+    TimerControl& doorTimer(int slot);
+    std::array<QImage, 11>& doorFrames(int slot);
+    int& doorStepOf(int slot);
+    void announce(int slot);
+
     // ---- parts of the station move ----
     void fillDepartureBoard(int slot);
     void fillSameStationTransfers();
@@ -299,6 +326,23 @@ public:
     void showAlbum();
 
 private:
+    void minuteProcessing(int hour, int minute);
+    void selectTrain(int slot);
+    void loadTrainPicture(int slot);
+    void dispatchTrain(int slot, bool passing);
+    void trainTick(int slot);
+    void halt(int slot);
+    void loadDoorFrames(int slot);
+    QVector<int> doorPositions(int slot);
+    void drawDoorFrame(int slot, int frame, int x);
+    void startOpening(int slot);
+    void startClosing(int slot);
+    void drawOpen(int slot);
+    void doorTick(int slot);
+    void playSound(MediaPlayerControl& player, const QString& file);
+    void playTrainSound(int slot, const QString& suffix);
+    void mediaPlayerNotify(int slot);
+    void wireHandlers();
     void stepProgress();
     int segmentPicture(int digit);
     void defineWindow();

@@ -49,7 +49,8 @@ TEST(Probe, PrintsTheStationRowListsAndControlsAtAGivenTime)
     EXPECT_EQ(lists.keys().size(), 12);
     const QJsonObject controls = state["controls"].toObject();
     EXPECT_EQ(controls["Timer1"].toObject()["interval"].toInt(), 500);
-    EXPECT_FALSE(controls["Train02t"].toObject()["enabled"].toBool());
+    EXPECT_EQ(controls["Info05_2"].toObject()["caption"].toString(), "10:06");  // the board clocks at second 0
+    EXPECT_EQ(controls["Train01t"].toObject()["interval"].toInt(), 10);
     EXPECT_TRUE(controls["S01"].toObject()["checked"].toBool());
     for (const char* member : {"flags", "transfer", "events"})
         EXPECT_TRUE(state.contains(member)) << member;

@@ -19,6 +19,11 @@ struct LayoutCase {
     int secondPanel;
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os)
+{
+    *os << c.code;
+}
+
 class LayoutTest : public ::testing::TestWithParam<LayoutCase> {};
 
 bool listed(const char* which, int slot)

@@ -1,6 +1,8 @@
 #include "support/StationFixture.h"
 
 #include <QAtomicInt>
+#include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -48,6 +50,31 @@ void StationFixture::addStation(const Row& row)
 void StationFixture::addTrain(const Row& row)
 {
     m_trains.append(row);
+}
+
+void StationFixture::addTrainWithPictures(const QString& line, const QString& image, int width, const QString& doors,
+                                          const QString& sound)
+{
+    addTrain({{"ROSEN_J", line}, {"IMAGE", image}, {"TYPE", image + QStringLiteral(" type")}, {"SOUND", sound},
+              {"ZAHYO", doors}});
+    QDir(m_dir.path()).mkpath(QStringLiteral("Train/Door"));
+    QImage picture(width, 58, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 90, 200));
+    picture.save(path(QStringLiteral("Train/%1.dat").arg(image)), "BMP");
+    for (int n = 0; n <= 10; ++n) {
+        QImage frame(18, 26, QImage::Format_RGB32);
+        frame.fill(qRgb(n, n, n));
+        frame.save(path(QStringLiteral("Train/Door/%1_%2.dat").arg(image).arg(n)), "BMP");
+    }
+}
+
+void StationFixture::addSounds(const QStringList& names)
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("Sound"));
+    for (const QString& name : names) {
+        QFile file(path(QStringLiteral("Sound/") + name));
+        file.open(QIODevice::WriteOnly);
+    }
 }
 
 void StationFixture::exec(const QString& sql)

@@ -21,6 +21,13 @@ public:
     // Adds rows in stored order; missing columns are empty (integers 0).
     void addStation(const Row& row);
     void addTrain(const Row& row);
+    // A train row of the line with its picture (width x 58) and its eleven
+    // door frames (18 x 26) written under Train/; door frame n is filled
+    // with the grey level n so tests can tell the frames apart.
+    void addTrainWithPictures(const QString& line, const QString& image, int width, const QString& doors,
+                              const QString& sound = QStringLiteral("snd"));
+    // Empty wave files under Sound/ so that plays succeed.
+    void addSounds(const QStringList& names);
     // Writes network.db into the folder (again, from scratch).
     void write();
     // Writes I_Quorel.ini with [SET] and the given lines.
