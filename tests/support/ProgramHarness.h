@@ -7,6 +7,7 @@
 #include "support/StationFixture.h"
 
 #include <QTime>
+#include <functional>
 #include <memory>
 
 class ProgramHarness : private ControlListener {
@@ -30,9 +31,16 @@ public:
     std::unique_ptr<RecordingHost> host;
     std::unique_ptr<Program> program;
     QStringList repainted;  // controls repainted at once, in order
+    // Called with every change of a control's state, for tests that follow
+    // a train or a timer through its run.
+    std::function<void(Control&)> onChange;
 
 private:
-    void controlChanged(Control&) override {}
+    void controlChanged(Control& control) override
+    {
+        if (onChange)
+            onChange(control);
+    }
     void repaintNow(Control& control) override { repainted.append(control.name()); }
     StationFixture& m_fixture;
 };
