@@ -10,7 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab-ipadic-utf8
   fonts-ipafont-gothic fonts-noto-cjk fonts-mplus
-  xvfb xauth faketime pulseaudio pulseaudio-utils sox
+  xvfb xauth x11-utils imagemagick faketime pulseaudio pulseaudio-utils sox
   libgtest-dev googletest xdg-utils
 )
 

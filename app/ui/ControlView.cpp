@@ -33,10 +33,14 @@ ControlView::ControlView(Control& control, EventDispatch& dispatch, QWidget* par
 void ControlView::sync()
 {
     const Control& c = m_control;
-    if (c.properties() & Property::Left)
+    // The children of a group are laid out by its group bar.
+    const bool inGroup = c.parent() && c.parent()->kind() == ControlKind::Group;
+    if ((c.properties() & Property::Left) && !inGroup)
         setGeometry(c.left(), c.top(), qMax(0, c.width()), qMax(0, c.height()));
     setToolTip(c.hint());
-    setVisible(c.visible() && c.kind() != ControlKind::Hidden);
+    // Which group of a group bar shows is the bar's affair.
+    if (c.kind() != ControlKind::Group)
+        setVisible(c.visible() && c.kind() != ControlKind::Hidden);
     update();
 }
 
@@ -47,6 +51,7 @@ void ControlView::paintEvent(QPaintEvent*)
     case ControlKind::Panel:
     case ControlKind::Group:
     case ControlKind::GroupBar:
+    case ControlKind::ScrollBox:
         paintPanel(p);
         break;
     case ControlKind::Gradient:
@@ -155,7 +160,15 @@ void ControlView::paintLabel(QPainter& p)
     if (!c.look.transparent)
         p.fillRect(rect(), toQColor(c.color()));
     p.setPen(toQColor(c.fontColor()));
-    p.setFont(windowFont(c.look.font, c.look.fontPixels, c.look.bold, c.look.underline));
+    QFont font = windowFont(c.look.font, c.look.fontPixels, c.look.bold, c.look.underline);
+    if (!c.look.wordWrap) {
+        // The installed faces run wider than the ones the window was laid out
+        // for: a text that would be cut is narrowed to fit its label.
+        const int needed = QFontMetrics(font).horizontalAdvance(c.caption());
+        if (needed > width() && needed > 0)
+            font.setStretch(qMax(60, 100 * width() / needed));
+    }
+    p.setFont(font);
     int flags = c.look.centerVertically ? Qt::AlignVCenter : Qt::AlignTop;
     switch (c.look.align) {
     case ControlLook::Align::Left:

@@ -77,8 +77,10 @@ void MainWindow::buildViews()
             continue;
         m_views.insert(control, view);
         view->raise();
-        if (auto* group = parentView; group && group->control().kind() == ControlKind::Group)
-            view->setGeometry(group->rect());
+    }
+    for (ControlView* view : std::as_const(m_views)) {
+        if (auto* bar = dynamic_cast<GroupBarView*>(view))
+            bar->layoutGroups();
     }
 }
 
@@ -89,8 +91,11 @@ void MainWindow::controlChanged(Control& control)
         return;
     view->sync();
     if (control.parent()) {
-        if (auto* box = dynamic_cast<ScrollBoxView*>(m_views.value(control.parent())))
+        ControlView* parent = m_views.value(control.parent());
+        if (auto* box = dynamic_cast<ScrollBoxView*>(parent))
             box->contentChanged();
+        else if (auto* bar = dynamic_cast<GroupBarView*>(parent); bar && control.kind() == ControlKind::Group)
+            bar->groupsChanged();  // the bar draws the group's caption
     }
 }
 

@@ -81,6 +81,11 @@ void MemoView::sync()
     m_edit->setGeometry(rect());
 }
 
+void MemoView::resizeEvent(QResizeEvent*)
+{
+    m_edit->setGeometry(rect());
+}
+
 GroupBarView::GroupBarView(Control& control, EventDispatch& dispatch, QWidget* parent)
     : ControlView(control, dispatch, parent)
 {
@@ -117,8 +122,24 @@ void GroupBarView::layoutGroups()
         const int right = width() - (int(m_groups.size()) - m_open - 1) * kHeader;
         content->setGeometry(left, 0, qMax(0, right - left), height());
         content->setVisible(i == m_open);
+        // A group's view (the timetable text) fills the group.
+        for (QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            child->setGeometry(content->rect());
     }
     update();
+}
+
+void GroupBarView::groupsChanged()
+{
+    if (m_open < m_groups.size() && m_groups[m_open].control->caption() == u"-") {
+        for (int i = 0; i < m_groups.size(); ++i) {
+            if (m_groups[i].control->caption() != u"-") {
+                m_open = i;
+                break;
+            }
+        }
+    }
+    layoutGroups();
 }
 
 void GroupBarView::resizeEvent(QResizeEvent*)

@@ -36,6 +36,9 @@ public:
     MemoView(Control& control, EventDispatch& dispatch, QWidget* parent);
     void sync() override;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QPlainTextEdit* m_edit;
 };
@@ -48,6 +51,8 @@ public:
     void sync() override;
     void addGroup(Control& group, ControlView* content);
     void layoutGroups();
+    // A group's caption changed: a closed bar ("-") gives way to one in use.
+    void groupsChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
