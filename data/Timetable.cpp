@@ -104,22 +104,14 @@ QStringList scanTerminalArrivals(const QString& field, const QString& terminalCo
             const QString& item = items[i];
             if (sjis::substring(item, sjis::length(item) - 3, 2) != terminalCode)
                 continue;
-            const QString minute = minuteOf(item);
-            if (minute != u"00") {
-                const int mm = strToInt(minute);
-                if (mm + 2 < 60) {
-                    result.append(hour + format2(mm + 1) + u'-' + hour + format2(mm + 2));
-                } else {
-                    // A window running past the hour continues in the next one,
-                    // or the train would never be met by the clock.
-                    const int h = hourOf(hour);
-                    result.append(clockTime(h, mm + 1) + u'-' + clockTime(h, mm + 2));
-                }
-            } else {
-                // After midnight the hour before "00:" is 23, as in the
-                // working timetable ("23:59-00:00").
-                result.append(clockTime(hourOf(hour), -2) + u'-' + hour + format2(2));
-            }
+            // The train arrives the minute after it left the neighbour and
+            // leaves the minute after that; past the hour the window runs on
+            // into the next one.
+            const int mm = strToInt(minuteOf(item));
+            if (mm + 2 < 60)
+                result.append(hour + format2(mm + 1) + u'-' + hour + format2(mm + 2));
+            else
+                result.append(clockTime(hourOf(hour), mm + 1) + u'-' + clockTime(hourOf(hour), mm + 2));
         }
     }
     return result;

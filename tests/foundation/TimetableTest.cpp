@@ -90,7 +90,8 @@ TEST(TerminalArrivals, WindowsOfTheTrainsEndingHere)
         QString field;
         QStringList expected;
     } cases[] = {
-        {"example", field({"終:終点", "", "09:,終12,終00"}), {"09:13-09:14", "08:58-09:02"}},
+        // A train leaving the neighbour at minute 00 arrives at 01, like any other.
+        {"example", field({"終:終点", "", "09:,終12,終00"}), {"09:13-09:14", "09:01-09:02"}},
         {"other codes are skipped", field({"終:終点,渋:渋谷", "", "09:,渋05,終30"}), {"09:31-09:32"}},
         {"the code before the minute of a six-byte item", field({"急:急行,終:終点", "", "10:,急終20,終急25"}),
          {"10:21-10:22"}},
@@ -98,8 +99,7 @@ TEST(TerminalArrivals, WindowsOfTheTrainsEndingHere)
         // A window running past the hour continues in the next one.
         {"minute 58", field({"", "", "12:,終58"}), {"12:59-13:00"}},
         {"minute 59 before midnight", field({"", "", "23:,終59"}), {"00:00-00:01"}},
-        // The hour before "00:" is 23, so the train is met by the clock.
-        {"minute 00 after midnight", field({"", "", "00:,終00"}), {"23:58-00:02"}},
+        {"minute 00 after midnight", field({"", "", "00:,終00"}), {"00:01-00:02"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(scanTerminalArrivals(c.field, QStringLiteral("終")), c.expected) << c.name;
