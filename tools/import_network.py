@@ -417,8 +417,25 @@ def build_fields(net, day):
                     else:
                         field.passes.add(ev.time)
             field.deps.sort()
+            field.passes = clear_passes(field)
             fields[(row.key, slot)] = field
     return fields, ends
+
+
+def clear_passes(field):
+    """Passing minutes moved off the minutes in which a stopping train of the
+    same track arrives or leaves: one track shows one train at a time, and a
+    passing train sent in then would take the place of the stopping one."""
+    occupied = set()
+    for t, *_ in field.deps:
+        occupied.update((t - 1, t))
+    cleared = set()
+    for t in sorted(field.passes):
+        for shift in (0, 1, -1, 2, -2, 3, -3):
+            if t + shift not in occupied and t + shift not in cleared:
+                cleared.add(t + shift)
+                break
+    return cleared
 
 
 def assign_codes(net, fields_by_day):
