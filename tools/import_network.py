@@ -385,8 +385,33 @@ class Field:
         self.passes = set()
 
 
+def other_railway_services(day):
+    """Departures of the other railways' own tracks, from their service patterns:
+    {(ROSEN_J, EKI_J, slot): [(minutes, destination, kind)]}."""
+    label = next(short for long, short, _ in DAY_TYPES if long == day)
+    services = {}
+    for line, station, slot, which, first, last, headways, destinations in read_table(NET / "other_railways.tsv"):
+        if which != label:
+            continue
+        bands = []
+        for band in headways.split():
+            hour, minutes = band.split(":")
+            bands.append((to_minutes(f"{hour}:00"), int(minutes)))
+        bands.sort()
+        turns = [d.split(":") if ":" in d else (d, LOCAL_KIND) for d in destinations.split(",")]
+        times = []
+        t, end = to_minutes(first), to_minutes(last)
+        while t <= end:
+            times.append(t)
+            headway = next((m for start, m in reversed(bands) if start <= t), bands[0][1])
+            t += headway
+        services[(line, station, int(slot))] = [(t, *turns[i % len(turns)]) for i, t in enumerate(times)]
+    return services
+
+
 def build_fields(net, day):
     """Slot contents of every row: departures and passes."""
+    services = other_railway_services(day)
     by_line_events = {}
     for line in net.lines.values():
         evs = defaultdict(list)
@@ -416,7 +441,9 @@ def build_fields(net, day):
                         field.deps.append((ev.time, ev.dest, ev.train_kind, ev.train, fam))
                     else:
                         field.passes.add(ev.time)
-            field.deps.sort()
+            for t, dest, kind in services.get((row.line.rosen_j, row.eki_j, slot), []):
+                field.deps.append((t, dest, kind, None, row.line.family))
+            field.deps.sort(key=lambda dep: dep[:3])
             field.passes = clear_passes(field)
             fields[(row.key, slot)] = field
     return fields, ends
