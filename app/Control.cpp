@@ -135,10 +135,14 @@ void ControlSet::notifyChanged(Control& control)
 {
     if (m_listener)
         m_listener->controlChanged(control);
+    if (m_observer)
+        m_observer->controlChanged(control);
 }
 
 void ControlSet::repaintNow(Control& control)
 {
     if (m_listener)
         m_listener->repaintNow(control);
+    if (m_observer)
+        m_observer->repaintNow(control);
 }

@@ -175,6 +175,8 @@ public:
 
     void setListener(ControlListener* listener) { m_listener = listener; }
     ControlListener* listener() const { return m_listener; }
+    // A second listener that only watches (measurements, tests), told after the ui.
+    void setObserver(ControlListener* observer) { m_observer = observer; }
     void notifyChanged(Control& control);
     void repaintNow(Control& control);
 
@@ -183,4 +185,5 @@ private:
     QString m_windowName;
     QVector<Control*> m_controls;
     ControlListener* m_listener = nullptr;
+    ControlListener* m_observer = nullptr;
 };

@@ -39,16 +39,20 @@ void RealScheduler::arm(TimerControl& control, qint64 dueNs)
     }
     armed.dueNs = dueNs;
     const qint64 waitNs = dueNs - m_monotonic.nsecsElapsed();
-    // Qt timers count whole milliseconds; rounding up keeps ticks from coming early.
-    armed.timer->start(int(qMax<qint64>(0, (waitNs + kMs - 1) / kMs)));
+    // Qt timers count whole milliseconds: rounding to the nearest one keeps
+    // the ticks centred on their deadlines.
+    armed.timer->start(int(qMax<qint64>(0, (waitNs + kMs / 2) / kMs)));
 }
 
 void RealScheduler::timerChanged(TimerControl& control)
 {
+    // A timer changed by its own tick restarts from that tick's deadline, so
+    // the lateness of the tick does not add up over the changes of a run.
+    const qint64 base = &control == m_firing ? m_firingDueNs : m_monotonic.nsecsElapsed();
     if (&control == m_firing)
         m_firingRearmed = true;
     if (control.enabled()) {
-        arm(control, m_monotonic.nsecsElapsed() + qMax(1, control.interval()) * kMs);
+        arm(control, base + qMax(1, control.interval()) * kMs);
     } else if (auto it = m_armed.find(&control); it != m_armed.end()) {
         it->second.timer->stop();
     }
@@ -68,9 +72,18 @@ void RealScheduler::fire(TimerControl& control)
     const double lateMs = double(m_monotonic.nsecsElapsed() - dueNs) / kMs;
     ++m_lateness.ticks;
     m_lateness.totalMs += lateMs;
-    m_lateness.worstMs = qMax(m_lateness.worstMs, lateMs);
+    if (lateMs > m_lateness.worstMs) {
+        m_lateness.worstMs = lateMs;
+        m_lateness.worstTimer = control.name();
+    }
+    if (lateMs > 2) {
+        ++m_lateness.overTwoMs;
+        if (m_lateness.late.size() < 2000)
+            m_lateness.late.append({m_monotonic.elapsed(), control.name(), lateMs});
+    }
 
     m_firing = &control;
+    m_firingDueNs = dueNs;
     m_firingRearmed = false;
     control.fire();
     m_firing = nullptr;

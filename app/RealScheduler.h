@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <unordered_map>
 #include <QObject>
+#include <QString>
+#include <QVector>
 #include <QTimer>
 
 #include <memory>
@@ -29,6 +31,14 @@ public:
         qint64 ticks = 0;
         double worstMs = 0;
         double totalMs = 0;
+        qint64 overTwoMs = 0;   // ticks more than 2 ms late
+        QString worstTimer;     // the timer of the worst tick
+        struct Late {
+            qint64 atMs;
+            QString timer;
+            double lateMs;
+        };
+        QVector<Late> late;     // the first ticks more than 2 ms late
     };
     const Lateness& lateness() const { return m_lateness; }
     void resetLateness() { m_lateness = {}; }
@@ -46,6 +56,7 @@ private:
     QElapsedTimer m_monotonic;
     std::unordered_map<TimerControl*, Armed> m_armed;
     TimerControl* m_firing = nullptr;
+    qint64 m_firingDueNs = 0;
     bool m_firingRearmed = false;
     ClockControl* m_clock = nullptr;
     QTimer m_clockTimer;

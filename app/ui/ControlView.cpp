@@ -101,10 +101,19 @@ void ControlView::paintPanel(QPainter& p)
 void ControlView::paintGradient(QPainter& p)
 {
     const Control& c = m_control;
-    QLinearGradient gradient(0, 0, c.look.horizontal ? width() : 0, c.look.horizontal ? 0 : height());
-    gradient.setColorAt(0, toQColor(c.color()));
-    gradient.setColorAt(1, toQColor(c.look.endColor));
-    p.fillRect(rect(), gradient);
+    // The gradient is drawn once per size and colours; repaints (a train
+    // passing in front) copy from it.
+    const QString key = QStringLiteral("%1 %2 %3 %4 %5").arg(width()).arg(height()).arg(c.color()).arg(c.look.endColor).arg(c.look.horizontal);
+    if (key != m_cacheKey) {
+        m_cacheKey = key;
+        m_cache = QImage(size(), QImage::Format_RGB32);
+        QPainter cp(&m_cache);
+        QLinearGradient gradient(0, 0, c.look.horizontal ? width() : 0, c.look.horizontal ? 0 : height());
+        gradient.setColorAt(0, toQColor(c.color()));
+        gradient.setColorAt(1, toQColor(c.look.endColor));
+        cp.fillRect(rect(), gradient);
+    }
+    p.drawImage(0, 0, m_cache);
     if (c.look.sunken) {
         p.setPen(QColor(128, 128, 128));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -192,7 +201,8 @@ const QImage& ControlView::keyedPicture()
     if (picture.pictureSerial() != m_keyedSerial) {
         m_keyedSerial = picture.pictureSerial();
         const QRgb key = picture.transparentColor() | 0xFF000000u;
-        m_keyed = picture.picture().convertToFormat(QImage::Format_ARGB32);
+        // Premultiplied: the fastest format to draw with transparency.
+        m_keyed = picture.picture().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         for (int y = 0; y < m_keyed.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(m_keyed.scanLine(y));
             for (int x = 0; x < m_keyed.width(); ++x) {

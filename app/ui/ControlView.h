@@ -45,5 +45,7 @@ private:
     Control& m_control;
     QImage m_keyed;  // the cut-out panel's picture with its transparent colour removed
     quint64 m_keyedSerial = ~quint64(0);
+    QImage m_cache;  // a gradient drawn once
+    QString m_cacheKey;
     bool m_pressed = false;
 };
