@@ -81,6 +81,10 @@ struct ControlLook {
     int captionTop = 0;
     bool sunken = false;       // bevelled panels
     bool handCursor = false;
+    // Multi-column drop-down lists: width, background and text colour per column.
+    QVector<int> columnWidths;
+    QVector<int> columnColors;
+    QVector<int> columnFontColors;
 };
 
 class Control {

@@ -28,6 +28,8 @@ public:
     virtual void showMessage(const QString& text) = 0;
     virtual bool askYesNo(const QString& text) = 0;
     virtual void beep() = 0;
+    // Pops up a menu of the main window (PopupMenu1, PopupMenu3) at the mouse cursor.
+    virtual void popUpMenu(const QString& menu) = 0;
 };
 
 class Shell {

@@ -66,6 +66,15 @@ void TMainForm1::wireHandlers()
     Voice3.onClick = [this] { Voice3Click(); };
     Voice4.onClick = [this] { Voice4Click(); };
     Button0.onClick = [this] { Button0Click(&Button0); };
+    Info00_10.onClick = [this] { Info00_10Click(); };
+    Info00_11.onClick = [this] { Info00_11Click(); };
+    Info00_15.onClick = [this] { Info00_15Click(); };
+    MultiColComboBox1.onClick = [this] { MultiColComboBox1Change(); };
+    FadeButton1.onClick = [this] { FadeButton1Click(); };
+    S01.onClick = [this] { S01Click(); };
+    S02.onClick = [this] { S02Click(); };
+    S04.onClick = [this] { S04Click(); };
+    S05.onClick = [this] { S05Click(); };
     Button1.onClick = [this] { Button1Click(&Button1); };
     Button2.onClick = [this] { Button2Click(&Button2); };
     // Both players of a slot report their ends to the slot's handler.

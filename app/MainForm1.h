@@ -250,7 +250,8 @@ public:
     MediaPlayerControl MediaPlayer7{controls, QStringLiteral("MediaPlayer7"), mediaDevice(QStringLiteral("MediaPlayer7"))};
     MediaPlayerControl MediaPlayer8{controls, QStringLiteral("MediaPlayer8"), mediaDevice(QStringLiteral("MediaPlayer8"))};
 
-    // ---- sound settings menu ----
+    // ---- menus: the station directory (built from its table) and the sound settings ----
+    Control PopupMenu1{controls, QStringLiteral("PopupMenu1"), ControlKind::Menu, Properties()};
     Control PopupMenu3{controls, QStringLiteral("PopupMenu3"), ControlKind::Menu, Properties()};
     MenuItemControl S01{controls, QStringLiteral("S01"), &PopupMenu3, QStringLiteral("[発着音]を鳴らす"), true};
     MenuItemControl S02{controls, QStringLiteral("S02"), &PopupMenu3, QStringLiteral("[ホームアナウンス]を流す"), true};
@@ -299,6 +300,17 @@ public:
     void Voice2Click();
     void Voice3Click();
     void Voice4Click();
+    // Moves between stations and the menus.
+    void stationPick(const struct DirectoryEntry& entry);
+    void Info00_10Click();
+    void Info00_11Click();
+    void Info00_15Click();
+    void MultiColComboBox1Change();
+    void FadeButton1Click();
+    void S01Click();
+    void S02Click();
+    void S04Click();
+    void S05Click();
     void MediaPlayer1Notify() { mediaPlayerNotify(1); }
     void MediaPlayer2Notify() { mediaPlayerNotify(2); }
     void MediaPlayer3Notify() { mediaPlayerNotify(3); }

@@ -171,6 +171,9 @@ void TMainForm1::defineWindow()
     MultiColComboBox1.look.font = kPGothic;
     MultiColComboBox1.look.fontPixels = 11;
     MultiColComboBox1.look.handCursor = true;
+    MultiColComboBox1.look.columnWidths = {94, 100, 122};
+    MultiColComboBox1.look.columnColors = {8454143, 12779519, kWhite};
+    MultiColComboBox1.look.columnFontColors = {4605510, kRed, 8388863};
 
     // Line panels.
     const int panelLefts[4] = {4, 200, 590, 786};

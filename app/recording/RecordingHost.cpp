@@ -120,6 +120,11 @@ void RecordingHost::beep()
     m_log.add(QStringLiteral("beep"));
 }
 
+void RecordingHost::popUpMenu(const QString& menu)
+{
+    m_log.add(QStringLiteral("popup"), {{QStringLiteral("menu"), menu}});
+}
+
 bool RecordingHost::open(const QString& target)
 {
     m_log.add(QStringLiteral("open"), {{QStringLiteral("target"), target}});

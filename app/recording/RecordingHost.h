@@ -55,6 +55,7 @@ private:
     void showMessage(const QString& text) override;
     bool askYesNo(const QString& text) override;
     void beep() override;
+    void popUpMenu(const QString& menu) override;
     bool open(const QString& target) override;
     std::unique_ptr<MediaDevice> createMediaDevice(const QString& playerName) override;
     int next() override;

@@ -5,7 +5,13 @@
 #include "app/ui/ControlView.h"
 #include "app/ui/SpecialViews.h"
 
+#include "app/MenuItemControl.h"
+#include "app/ui/Fonts.h"
+#include "navigation/StationDirectory.h"
+
 #include <QApplication>
+#include <QCursor>
+#include <QMenu>
 #include <QCloseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -103,6 +109,56 @@ void MainWindow::repaintNow(Control& control)
 {
     if (ControlView* view = m_views.value(&control))
         view->repaint();
+}
+
+void MainWindow::deliver(const std::function<void()>& handler)
+{
+    m_program.MainForm1->host().dispatch().deliver(handler);
+}
+
+void MainWindow::popUpMenu(const QString& name, const QPoint& at)
+{
+    TMainForm1& main = *m_program.MainForm1;
+    QMenu menu(this);
+    menu.setFont(windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    if (name == main.PopupMenu1.name()) {
+        // The station directory: the route map, then the line groups.
+        menu.addAction(QStringLiteral("[路線図] から選択する"));  // the route map window comes with the map
+        menu.addSeparator();
+        for (const DirectoryGroup& group : stationDirectory()) {
+            if (QByteArrayView(group.name) == "SN_A")
+                menu.addSeparator();
+            QMenu* sub = menu.addMenu(QString::fromUtf8(group.caption));
+            for (const DirectoryEntry& entry : group.items) {
+                if (isSeparator(entry)) {
+                    sub->addSeparator();
+                    continue;
+                }
+                const DirectoryEntry* pick = &entry;
+                sub->addAction(QString::fromUtf8(entry.caption), this,
+                               [this, pick] { deliver([this, pick] { m_program.MainForm1->stationPick(*pick); }); });
+            }
+        }
+    } else {
+        for (Control* control : main.controls.controls()) {
+            auto* item = dynamic_cast<MenuItemControl*>(control);
+            if (!item || item->parent() == nullptr || item->parent()->name() != name)
+                continue;
+            if (item->isSeparator()) {
+                menu.addSeparator();
+                continue;
+            }
+            QAction* action = menu.addAction(item->caption());
+            action->setCheckable(true);
+            action->setChecked(item->checked());
+            action->setEnabled(item->enabled());
+            connect(action, &QAction::triggered, this, [this, item] {
+                if (item->onClick)
+                    deliver(item->onClick);
+            });
+        }
+    }
+    menu.exec(at);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

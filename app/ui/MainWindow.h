@@ -3,6 +3,7 @@
 // and forwards input to the core's handlers.
 
 #include "app/Control.h"
+#include "app/ui/QtHost.h"
 
 #include <QHash>
 #include <QWidget>
@@ -11,10 +12,12 @@ class ControlView;
 class Program;
 class ScrollBoxView;
 
-class MainWindow : public QWidget, private ControlListener {
+class MainWindow : public QWidget, public MenuPresenter, private ControlListener {
 public:
     explicit MainWindow(Program& program);
     ~MainWindow() override;
+
+    void popUpMenu(const QString& menu, const QPoint& at) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -25,6 +28,7 @@ private:
     void repaintNow(Control& control) override;
     void buildViews();
     ControlView* createView(Control& control, QWidget* parent);
+    void deliver(const std::function<void()>& handler);
 
     Program& m_program;
     QHash<const Control*, ControlView*> m_views;

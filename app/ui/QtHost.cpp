@@ -3,6 +3,7 @@
 #include "sound/SilentMediaDevice.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -56,6 +57,17 @@ bool QtHost::askYesNo(const QString& text)
 void QtHost::beep()
 {
     QApplication::beep();
+}
+
+void QtHost::popUpMenu(const QString& menu)
+{
+    // At the cursor as it is now, once the handler that asked has returned:
+    // a pick in the menu is an event of its own.
+    const QPoint at = QCursor::pos();
+    QTimer::singleShot(0, this, [this, menu, at] {
+        if (m_menus)
+            m_menus->popUpMenu(menu, at);
+    });
 }
 
 bool QtHost::open(const QString& target)

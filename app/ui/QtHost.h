@@ -8,11 +8,19 @@
 #include "sound/SpeechEngine.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <random>
+
+// Shows the main window's pop-up menus.
+class MenuPresenter {
+public:
+    virtual ~MenuPresenter() = default;
+    virtual void popUpMenu(const QString& menu, const QPoint& at) = 0;
+};
 
 class QtHost : public QObject, public Host, private Dialogs, private Shell, private MediaFactory, private RandomSource {
 public:
@@ -30,12 +38,14 @@ public:
     RealScheduler& realScheduler() { return m_scheduler; }
     // The window that owns the boxes.
     void setMainWindow(QWidget* window) { m_window = window; }
+    void setMenuPresenter(MenuPresenter* menus) { m_menus = menus; }
 
 private:
     void reportError(const QString& message) override;
     void showMessage(const QString& text) override;
     bool askYesNo(const QString& text) override;
     void beep() override;
+    void popUpMenu(const QString& menu) override;
     bool open(const QString& target) override;
     std::unique_ptr<MediaDevice> createMediaDevice(const QString& playerName) override;
     int next() override;
@@ -46,6 +56,7 @@ private:
     std::unique_ptr<SpeechEngine> m_speech;
     std::mt19937 m_random;
     QPointer<QWidget> m_window;
+    MenuPresenter* m_menus = nullptr;
     QStringList m_pendingErrors;
     bool m_errorShown = false;
 };

@@ -4,6 +4,10 @@
 #include "app/ComboBoxControl.h"
 #include "app/EventDispatch.h"
 #include "app/ui/Fonts.h"
+#include "data/CommaText.h"
+
+#include <QAbstractItemView>
+#include <QStyledItemDelegate>
 
 #include <QPainter>
 #include <QWheelEvent>
@@ -179,11 +183,54 @@ void GroupBarView::mousePressEvent(QMouseEvent* event)
     }
 }
 
+namespace {
+
+// Draws a list entry "a,b,c" as columns of their own widths and colours.
+class ColumnsDelegate : public QStyledItemDelegate {
+public:
+    explicit ColumnsDelegate(const ControlLook& look, QObject* parent) : QStyledItemDelegate(parent), m_look(look) {}
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QStringList columns = splitCommaText(index.data(Qt::UserRole).toString());
+        int x = option.rect.left();
+        p->save();
+        p->setFont(windowFont(m_look.font, m_look.fontPixels));
+        for (int i = 0; i < m_look.columnWidths.size(); ++i) {
+            const QRect cell(x, option.rect.top(), m_look.columnWidths[i], option.rect.height());
+            const bool selected = option.state & QStyle::State_Selected;
+            p->fillRect(cell, selected ? option.palette.highlight().color() : toQColor(m_look.columnColors.value(i)));
+            p->setPen(selected ? option.palette.highlightedText().color() : toQColor(m_look.columnFontColors.value(i)));
+            p->drawText(cell.adjusted(2, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, columns.value(i));
+            x += m_look.columnWidths[i];
+        }
+        p->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        int width = 0;
+        for (int w : m_look.columnWidths)
+            width += w;
+        return {width, 15};
+    }
+
+private:
+    const ControlLook& m_look;
+};
+
+}  // namespace
+
 ComboView::ComboView(ComboBoxControl& control, EventDispatch& dispatch, QWidget* parent)
     : ControlView(control, dispatch, parent)
     , m_combo(control)
     , m_box(new QComboBox(this))
 {
+    if (!control.look.columnWidths.isEmpty()) {
+        m_box->setItemDelegate(new ColumnsDelegate(control.look, m_box));
+        int width = 0;
+        for (int w : control.look.columnWidths)
+            width += w;
+        m_box->view()->setMinimumWidth(width);
+    }
     m_box->setFont(windowFont(control.look.font, control.look.fontPixels));
     m_box->setFocusPolicy(Qt::NoFocus);
     QPalette palette = m_box->palette();
@@ -193,7 +240,8 @@ ComboView::ComboView(ComboBoxControl& control, EventDispatch& dispatch, QWidget*
     palette.setColor(QPalette::ButtonText, toQColor(control.fontColor()));
     m_box->setPalette(palette);
     connect(m_box, &QComboBox::activated, this, [this](int index) {
-        if (m_updating)
+        // Choosing the entry already selected changes nothing.
+        if (m_updating || index == m_combo.itemIndex())
             return;
         m_combo.setItemIndex(index);
         if (m_combo.onClick)
@@ -208,10 +256,14 @@ void ComboView::sync()
     m_updating = true;
     QStringList current;
     for (int i = 0; i < m_box->count(); ++i)
-        current.append(m_box->itemText(i));
+        current.append(m_box->itemData(i).toString());
     if (current != m_combo.items()) {
         m_box->clear();
-        m_box->addItems(m_combo.items());
+        const bool columns = !m_combo.look.columnWidths.isEmpty();
+        for (const QString& item : m_combo.items()) {
+            // Closed, a multi-column list shows its first column.
+            m_box->addItem(columns ? splitCommaText(item).value(0) : item, item);
+        }
     }
     m_box->setCurrentIndex(m_combo.itemIndex());
     m_box->setGeometry(rect());

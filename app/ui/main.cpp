@@ -28,6 +28,7 @@ int main(int argc, char** argv)
     }
     MainWindow window(*program);
     host.setMainWindow(&window);
+    host.setMenuPresenter(&window);
     window.show();
     const int status = QApplication::exec();
     return status;
