@@ -35,6 +35,18 @@ QString clockTime(int h, int m)
     return timeText(total / 60, total % 60);
 }
 
+// Calls f(hour prefix, item) for every departure item of the hour lines of a
+// timetable field (line 2 on; the legend and the free line are not read).
+template <typename F>
+void forEachDeparture(const QStringList& lines, F&& f)
+{
+    for (qsizetype l = 2; l < lines.size(); ++l) {
+        const QStringList items = splitCommaText(lines[l]);
+        for (qsizetype i = 1; i < items.size(); ++i)
+            f(items[0], items[i]);
+    }
+}
+
 }  // namespace
 
 QStringList deriveWorkingTimetable(const QString& field, QString& lineText)
@@ -45,38 +57,31 @@ QStringList deriveWorkingTimetable(const QString& field, QString& lineText)
         return result;
     const QStringList legend = splitCommaText(lines[0]);
 
-    for (qsizetype l = 2; l < lines.size(); ++l) {
-        const QStringList items = splitCommaText(lines[l]);
-        if (items.isEmpty())
-            continue;
-        const QString& hour = items[0];
-        for (qsizetype i = 1; i < items.size(); ++i) {
-            const QString& item = items[i];
-            const QString code = sjis::substring(item, 1, 2);
-            for (const QString& entry : legend) {
-                if (code != legendCode(entry))
-                    continue;
-                const QString minute = minuteOf(item);
-                if (minute != u"00") {
-                    const int mm = strToInt(minute);
-                    lineText = hour + format2(mm - 1) + u'-' + hour + format2(mm);
-                } else if (hour != u"00:") {
-                    lineText = format2(hourOf(hour) - 1) + QStringLiteral(":59-") + hour + QStringLiteral("00");
-                } else {
-                    lineText = QStringLiteral("23:59-00:00");
-                }
-                lineText += u' ' + legendText(entry);
-                if (sjis::length(item) == 6) {
-                    const QString secondCode = sjis::substring(item, 3, 2);
-                    for (const QString& second : legend) {
-                        if (legendCode(second) == secondCode)
-                            lineText += u' ' + legendText(second);
-                    }
+    forEachDeparture(lines, [&](const QString& hour, const QString& item) {
+        const QString code = sjis::substring(item, 1, 2);
+        for (const QString& entry : legend) {
+            if (code != legendCode(entry))
+                continue;
+            const QString minute = minuteOf(item);
+            if (minute != u"00") {
+                const int mm = strToInt(minute);
+                lineText = hour + format2(mm - 1) + u'-' + hour + format2(mm);
+            } else if (hour != u"00:") {
+                lineText = format2(hourOf(hour) - 1) + QStringLiteral(":59-") + hour + QStringLiteral("00");
+            } else {
+                lineText = QStringLiteral("23:59-00:00");
+            }
+            lineText += u' ' + legendText(entry);
+            if (sjis::length(item) == 6) {
+                const QString secondCode = sjis::substring(item, 3, 2);
+                for (const QString& second : legend) {
+                    if (legendCode(second) == secondCode)
+                        lineText += u' ' + legendText(second);
                 }
             }
-            result.append(lineText);
         }
-    }
+        result.append(lineText);
+    });
     return result;
 }
 
@@ -94,25 +99,17 @@ QStringList derivePassingList(const QString& field)
 QStringList scanTerminalArrivals(const QString& field, const QString& terminalCode)
 {
     QStringList result;
-    const QStringList lines = splitLines(field);
-    for (qsizetype l = 2; l < lines.size(); ++l) {
-        const QStringList items = splitCommaText(lines[l]);
-        if (items.isEmpty())
-            continue;
-        const QString& hour = items[0];
-        for (qsizetype i = 1; i < items.size(); ++i) {
-            const QString& item = items[i];
-            if (sjis::substring(item, sjis::length(item) - 3, 2) != terminalCode)
-                continue;
-            // The train arrives the minute after it left the neighbour and
-            // leaves the minute after that; past the hour the window runs on
-            // into the next one.
-            const int mm = strToInt(minuteOf(item));
-            if (mm + 2 < 60)
-                result.append(hour + format2(mm + 1) + u'-' + hour + format2(mm + 2));
-            else
-                result.append(clockTime(hourOf(hour), mm + 1) + u'-' + clockTime(hourOf(hour), mm + 2));
-        }
-    }
+    forEachDeparture(splitLines(field), [&](const QString& hour, const QString& item) {
+        if (sjis::substring(item, sjis::length(item) - 3, 2) != terminalCode)
+            return;
+        // The train arrives the minute after it left the neighbour and
+        // leaves the minute after that; past the hour the window runs on
+        // into the next one.
+        const int mm = strToInt(minuteOf(item));
+        if (mm + 2 < 60)
+            result.append(hour + format2(mm + 1) + u'-' + hour + format2(mm + 2));
+        else
+            result.append(clockTime(hourOf(hour), mm + 1) + u'-' + clockTime(hourOf(hour), mm + 2));
+    });
     return result;
 }
