@@ -71,6 +71,7 @@ void TMainForm1::wireHandlers()
     Info00_15.onClick = [this] { Info00_15Click(); };
     MultiColComboBox1.onClick = [this] { MultiColComboBox1Change(); };
     FadeButton1.onClick = [this] { FadeButton1Click(); };
+    FadeButton4.onClick = [this] { FadeButton4Click(); };
     S01.onClick = [this] { S01Click(); };
     S02.onClick = [this] { S02Click(); };
     S04.onClick = [this] { S04Click(); };

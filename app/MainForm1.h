@@ -307,6 +307,7 @@ public:
     void Info00_15Click();
     void MultiColComboBox1Change();
     void FadeButton1Click();
+    void FadeButton4Click();
     void S01Click();
     void S02Click();
     void S04Click();
