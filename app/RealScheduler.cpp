@@ -7,9 +7,10 @@
 
 namespace {
 constexpr qint64 kMs = 1000000;
-// A tick more than this many intervals behind its deadline is not caught up:
-// the sequence restarts from now instead of firing a burst.
-constexpr qint64 kCatchUpIntervals = 1;
+// Ticks missed in a stall of the machine are caught up, one after another,
+// so a run keeps its length; after a longer stall (a modal box, a suspended
+// machine) the sequence restarts from now instead.
+constexpr qint64 kCatchUpNs = 250 * kMs;
 }
 
 RealScheduler::RealScheduler()
@@ -92,7 +93,7 @@ void RealScheduler::fire(TimerControl& control)
     const qint64 intervalNs = qMax(1, control.interval()) * kMs;
     qint64 next = dueNs + intervalNs;
     const qint64 now = m_monotonic.nsecsElapsed();
-    if (now - next > kCatchUpIntervals * intervalNs)
+    if (now - next > kCatchUpNs)
         next = now;
     arm(control, next);
 }
