@@ -369,10 +369,10 @@ class Term:
 
 
 def slot_terms(row, slot):
-    spec = row.layout[f"SLOT{slot}"]
-    if spec in ("", "-"):
+    terms = row.layout[f"SLOT{slot}"]
+    if terms in ("", "-"):
         return []
-    return [Term(t, row) for t in spec.split(",")]
+    return [Term(t, row) for t in terms.split(",")]
 
 
 def format_hour(minutes):
