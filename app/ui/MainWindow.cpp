@@ -3,7 +3,7 @@
 #include "app/Host.h"
 #include "app/Program.h"
 #include "app/ui/ControlView.h"
-#include "app/ui/SpecialViews.h"
+#include "app/ui/WidgetViews.h"
 
 #include "app/MenuItemControl.h"
 #include "app/ui/Fonts.h"

@@ -1,4 +1,4 @@
-#include "app/ui/SpecialViews.h"
+#include "app/ui/WidgetViews.h"
 
 #include "app/ClockControl.h"
 #include "app/ComboBoxControl.h"

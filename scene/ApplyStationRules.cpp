@@ -4,7 +4,7 @@
 #include "app/MainForm1.h"
 
 #include "data/DataForm1.h"
-#include "scene/SpecialStations.h"
+#include "scene/StationRules.h"
 
 void TMainForm1::Button1Click(Control*)
 {

@@ -1,4 +1,4 @@
-#include "scene/SpecialStations.h"
+#include "scene/StationRules.h"
 
 using Item = SpecialRule::Item;
 
