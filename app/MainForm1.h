@@ -65,7 +65,6 @@ inline constexpr Properties kLabelProps =
 inline constexpr Properties kButtonProps =
     Properties(Property::Visible) | Property::Caption | kGeometry | Property::Hint | Property::Enabled;
 inline constexpr Properties kGroupProps = Properties(Property::Visible) | Property::Caption;
-inline constexpr Properties kComboProps = kButtonProps;
 inline constexpr Properties kHiddenProps = Properties(Property::Visible) | Property::Caption;
 
 class TMainForm1 {

@@ -72,17 +72,6 @@ void VirtualScheduler::clockDestroyed(ClockControl& clock)
     }
 }
 
-qint64 VirtualScheduler::nextDue() const
-{
-    for (const auto& [key, event] : m_queue) {
-        if (event.timer && m_timerGeneration.value(event.timer) == event.generation)
-            return key.first;
-        if (event.clock && m_clockGeneration.value(event.clock) == event.generation)
-            return key.first;
-    }
-    return -1;
-}
-
 void VirtualScheduler::advance(qint64 ms)
 {
     runUntil(m_now + ms);

@@ -27,8 +27,6 @@ public:
     void advance(qint64 ms);
     // Delivers what is due up to and including the absolute elapsed time t.
     void runUntil(qint64 t);
-    // The elapsed time of the next due event, or -1 when nothing is armed.
-    qint64 nextDue() const;
 
 private:
     struct Event {

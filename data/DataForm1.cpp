@@ -35,16 +35,12 @@ QString TDataForm1::memoName(int slot, int list)
 
 void TDataForm1::deriveWorkingTimetable(int slot, QString& lineText)
 {
-    QStringList& working = lists(slot).working;
-    working.clear();
-    working = ::deriveWorkingTimetable(Query0.fieldAsString(QStringLiteral("ZIKOKU%1").arg(slot)), lineText);
+    lists(slot).working = ::deriveWorkingTimetable(Query0.fieldAsString(QStringLiteral("ZIKOKU%1").arg(slot)), lineText);
 }
 
 void TDataForm1::derivePassingList(int slot)
 {
-    QStringList& passing = lists(slot).passing;
-    passing.clear();
-    passing = ::derivePassingList(Query0.fieldAsString(QStringLiteral("P_ZIKOKU%1").arg(slot)));
+    lists(slot).passing = ::derivePassingList(Query0.fieldAsString(QStringLiteral("P_ZIKOKU%1").arg(slot)));
 }
 
 void TDataForm1::deriveTerminalArrivalLists()

@@ -51,6 +51,7 @@ void TMainForm1::minuteProcessing(int hour, int minute)
     stopFlag = {true, true, true, true};
 
     TDataForm1& d = data();
+    const bool terminalStation = !d.Query0.fieldAsString(QStringLiteral("END")).isEmpty();
     for (int slot = 1; slot <= 4; ++slot) {
         bool arrivalDue = false;
         bool departureDue = false;
@@ -81,7 +82,7 @@ void TMainForm1::minuteProcessing(int hour, int minute)
             if (sjis::substring(line, 1, 5) == now)
                 stopFlag[slot - 1] = false;
         }
-        if (!d.Query0.fieldAsString(QStringLiteral("END")).isEmpty()) {
+        if (terminalStation) {
             for (const QString& line : lists.terminal) {
                 if (sjis::substring(line, 1, 5) == now)
                     arrivalDue = true;

@@ -20,7 +20,6 @@ public:
     void add(const QString& kind, QJsonObject fields = {});
     const QVector<Event>& events() const { return m_events; }
     QVector<Event> ofKind(const QString& kind) const;
-    void clear() { m_events.clear(); }
 
     static QString timeOfDay(qint64 msecsSinceMidnight);  // "HH:MM:SS.mmm"
 

@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -77,7 +78,7 @@ void StationFixture::addSounds(const QStringList& names)
     }
 }
 
-void StationFixture::exec(const QString& sql)
+void StationFixture::withDatabase(const std::function<void(QSqlQuery&)>& work)
 {
     const QString name = QStringLiteral("fixture-%1").arg(counter.fetchAndAddRelaxed(1));
     {
@@ -86,22 +87,21 @@ void StationFixture::exec(const QString& sql)
         if (!db.open())
             throw std::runtime_error(db.lastError().text().toStdString());
         QSqlQuery query(db);
-        check(query.exec(sql), query);
+        work(query);
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
 }
 
+void StationFixture::exec(const QString& sql)
+{
+    withDatabase([&](QSqlQuery& query) { check(query.exec(sql), query); });
+}
+
 void StationFixture::write()
 {
     QFile::remove(path(QStringLiteral("network.db")));
-    const QString name = QStringLiteral("fixture-%1").arg(counter.fetchAndAddRelaxed(1));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path(QStringLiteral("network.db")));
-        if (!db.open())
-            throw std::runtime_error(db.lastError().text().toStdString());
-        QSqlQuery query(db);
+    withDatabase([&](QSqlQuery& query) {
         auto create = [&](const QString& table, const QStringList& columns) {
             QStringList defs;
             for (const QString& c : columns)
@@ -127,9 +127,7 @@ void StationFixture::write()
         };
         insert(QStringLiteral("station"), stationColumns(), m_stations);
         insert(QStringLiteral("Train"), trainColumns(), m_trains);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
+    });
 }
 
 void StationFixture::writeSettings(const QStringList& lines)

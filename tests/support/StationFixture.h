@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariant>
+#include <functional>
 
 // The columns of the station table, in order.
 const QStringList& stationColumns();
@@ -41,6 +42,9 @@ public:
     void exec(const QString& sql);
 
 private:
+    // Runs work on a writable connection to the fixture's database.
+    void withDatabase(const std::function<void(class QSqlQuery&)>& work);
+
     QTemporaryDir m_dir;
     QVector<Row> m_stations;
     QVector<Row> m_trains;
