@@ -5,12 +5,12 @@
 //
 //   quorel-bench-station-move [PROGRAM_FOLDER]     (under an X display for the window part)
 
-#include "app/Program.h"
-#include "app/recording/RecordingHost.h"
-#include "app/ui/Fonts.h"
-#include "app/ui/MainWindow.h"
-#include "app/ui/QtHost.h"
-#include "navigation/StationDirectory.h"
+#include "forms/Program.h"
+#include "hosts/recording/RecordingHost.h"
+#include "ui/Fonts.h"
+#include "ui/MainWindow.h"
+#include "hosts/real/QtHost.h"
+#include "data/StationDirectory.h"
 
 #include <QApplication>
 #include <QDir>

@@ -9,10 +9,10 @@
 // It copies the built database and gives 表参道 on the 銀座線 an arrival on
 // all four tracks in the next minute, then waits for the wall clock.
 
-#include "app/Program.h"
-#include "app/ui/Fonts.h"
-#include "app/ui/MainWindow.h"
-#include "app/ui/QtHost.h"
+#include "forms/Program.h"
+#include "ui/Fonts.h"
+#include "ui/MainWindow.h"
+#include "hosts/real/QtHost.h"
 
 #include <QApplication>
 #include <QEvent>

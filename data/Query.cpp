@@ -1,7 +1,7 @@
 #include "data/Query.h"
 
-#include "data/Conversion.h"
-#include "data/Failure.h"
+#include "core/Conversion.h"
+#include "core/Failure.h"
 #include "data/StationDatabase.h"
 
 #include <QSqlError>

@@ -1,6 +1,6 @@
 #include "data/StationDatabase.h"
 
-#include "data/Failure.h"
+#include "core/Failure.h"
 
 #include <QAtomicInt>
 #include <QDir>

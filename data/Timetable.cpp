@@ -1,7 +1,7 @@
 #include "data/Timetable.h"
 
 #include "data/CommaText.h"
-#include "data/Conversion.h"
+#include "core/Conversion.h"
 #include "data/ShiftJisText.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The bottom bar's links to what lies outside the program.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 void TMainForm1::FadeButton4Click()
 {

@@ -2,10 +2,10 @@
 // neighbour names on the name plate, the transfer list. Each ends in the
 // station move.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/CommaText.h"
-#include "navigation/StationDirectory.h"
+#include "data/StationDirectory.h"
 
 void TMainForm1::stationPick(const DirectoryEntry& entry)
 {

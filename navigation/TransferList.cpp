@@ -1,7 +1,7 @@
 // The transfer list filled by the station move: every line serving the
 // current station, then every line of the stations recorded as adjacent.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/CommaText.h"
 #include "data/DataForm1.h"

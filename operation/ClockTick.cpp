@@ -2,7 +2,7 @@
 // standing trains for departure; second 0 advances the boards, scans the
 // timetables and sends trains in.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/DataForm1.h"
 #include "data/ShiftJisText.h"

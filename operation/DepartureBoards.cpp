@@ -1,7 +1,7 @@
 // The departure boards as the station move fills them: the next two
 // departures after the current minute.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/DataForm1.h"
 #include "data/ShiftJisText.h"

@@ -1,10 +1,10 @@
 // Door animation of the trains on slots 2 and 4: door frames drawn at the
 // train's door positions on a strip over the train, one frame per tick.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/CommaText.h"
-#include "data/Conversion.h"
+#include "core/Conversion.h"
 #include "data/DataForm1.h"
 
 #include <QPainter>

@@ -2,7 +2,7 @@
 // minute, the trains due to arrive in that minute stand at their platform
 // at once, doors open, as if they had run in.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/DataForm1.h"
 #include "data/ShiftJisText.h"

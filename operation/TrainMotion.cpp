@@ -2,7 +2,7 @@
 // down or speeds up by the timer's interval, changed at fixed distances from
 // the stop point.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/DataForm1.h"
 

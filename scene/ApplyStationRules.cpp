@@ -1,7 +1,7 @@
 // Applying the special station configurations after the station move has
 // built the scene from the station row.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/DataForm1.h"
 #include "scene/StationRules.h"

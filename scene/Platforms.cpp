@@ -1,10 +1,10 @@
 // Platforms drawn from the segment codes, the track layout of the layout
 // code, and the captions of the timetable views.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
-#include "app/Host.h"
-#include "data/Conversion.h"
+#include "core/Host.h"
+#include "core/Conversion.h"
 #include "data/DataForm1.h"
 #include "data/ShiftJisText.h"
 #include "scene/PlatformLayouts.h"

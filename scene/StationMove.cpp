@@ -5,13 +5,13 @@
 // configurations and the interrupt processing. The scene is hidden behind
 // the loading panel meanwhile; only the progress bar is repainted.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/DataForm1.h"
-#include "data/Failure.h"
+#include "core/Failure.h"
 #include "data/ShiftJisText.h"
 #include "scene/FloorBand.h"
-#include "sound/VoiceForm1.h"
+#include "forms/VoiceForm1.h"
 
 #include <QDir>
 

@@ -1,12 +1,12 @@
 // The platform announcement of a track slot, composed from the scene's
 // state at the moment of the call and handed to the slot's speech instance.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/DataForm1.h"
 #include "data/ShiftJisText.h"
 #include "sound/AnnouncementTexts.h"
-#include "sound/VoiceForm1.h"
+#include "forms/VoiceForm1.h"
 
 void TMainForm1::announce(int slot)
 {

@@ -1,7 +1,7 @@
 // Platform sounds: every sound step swallows its failures, so a missing or
 // unplayable file never disturbs the scene.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
 #include "data/DataForm1.h"
 

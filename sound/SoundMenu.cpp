@@ -1,9 +1,9 @@
 // The sound settings menu: the sound and announcement switches and the
 // announcement language.
 
-#include "app/MainForm1.h"
+#include "forms/MainForm1.h"
 
-#include "sound/VoiceForm1.h"
+#include "forms/VoiceForm1.h"
 
 void TMainForm1::FadeButton1Click()
 {

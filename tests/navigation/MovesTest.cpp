@@ -1,8 +1,8 @@
 // Leaving the station shown: directory picks, neighbour moves, the transfer
 // move, and the switches of the sound menu.
 
-#include "navigation/StationDirectory.h"
-#include "sound/VoiceForm1.h"
+#include "data/StationDirectory.h"
+#include "forms/VoiceForm1.h"
 #include "support/ProgramHarness.h"
 
 #include <gtest/gtest.h>

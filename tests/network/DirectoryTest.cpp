@@ -1,6 +1,6 @@
 // The station directory table: groups, counts, and the keys that differ from
 // the captions.
-#include "navigation/StationDirectory.h"
+#include "data/StationDirectory.h"
 
 #include <gtest/gtest.h>
 

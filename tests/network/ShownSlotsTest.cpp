@@ -2,7 +2,7 @@
 // and at noon: each track the scene shows has trains to show.
 
 #include "support/Paths.h"
-#include "navigation/StationDirectory.h"
+#include "data/StationDirectory.h"
 #include "support/ProgramHarness.h"
 
 #include <QDir>

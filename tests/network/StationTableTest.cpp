@@ -4,7 +4,7 @@
 
 #include "data/CommaText.h"
 #include "data/ShiftJisText.h"
-#include "navigation/StationDirectory.h"
+#include "data/StationDirectory.h"
 
 #include <QImage>
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 // platform of ten segments (1500 px), slot 1 towards A, slot 2 towards C,
 // one kind of train 600 px long with doors at 100 and 400.
 
-#include "app/recording/EventLog.h"
+#include "hosts/recording/EventLog.h"
 #include "support/ProgramHarness.h"
 
 #include <QJsonObject>

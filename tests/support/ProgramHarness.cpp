@@ -1,6 +1,6 @@
 #include "support/ProgramHarness.h"
 
-#include "app/recording/EventLog.h"
+#include "hosts/recording/EventLog.h"
 
 ProgramHarness::~ProgramHarness()
 {

@@ -2,8 +2,8 @@
 // A program started on a fixture database by the recording host, at a chosen
 // time of day, for tests that drive the core's handlers.
 
-#include "app/Program.h"
-#include "app/recording/RecordingHost.h"
+#include "forms/Program.h"
+#include "hosts/recording/RecordingHost.h"
 #include "support/StationFixture.h"
 
 #include <QTime>

@@ -2,7 +2,7 @@
 // source tables of data/network/. The rows of each line go in in the
 // directory's order: the program reads them back without ORDER BY and takes
 // the row before and after the station row as its neighbours.
-#include "navigation/StationDirectory.h"
+#include "data/StationDirectory.h"
 #include "tools/fleet/Fleet.h"
 
 #include <QCoreApplication>

@@ -1,0 +1,228 @@
+#include "forms/MainForm1.h"
+
+#include "core/Host.h"
+#include "data/DataForm1.h"
+#include "data/ShiftJisText.h"
+#include "forms/VoiceForm1.h"
+
+namespace {
+
+const QString kSection = QStringLiteral("SET");
+// Where a user without a speech engine can get one.
+const QString kSpeechEngineDownload = QStringLiteral("https://packages.debian.org/bookworm/espeak-ng");
+
+}  // namespace
+
+void ProgressBarControl::setPosition(int position)
+{
+    position = qBound(minimum, position, maximum);
+    if (position != m_position) {
+        m_position = position;
+        changed();
+    }
+}
+
+TMainForm1::TMainForm1(Host& host, Forms& forms, QString folder)
+    : m_host(host)
+    , m_forms(forms)
+{
+    defineWindow();
+    wireHandlers();
+
+    // Construction: the state starts empty, the hints of the trains are on,
+    // and every board clock shows the clock's time.
+    programFolder = std::move(folder);
+    while (programFolder.size() > 1 && (programFolder.endsWith(u'/') || programFolder.endsWith(u'\\')))
+        programFolder.chop(1);
+    currentLine.clear();
+    currentStation.clear();
+    doorStep = {0, 0};
+    settings = SettingsLocation::forProgramFolder(programFolder);
+    for (int slot = 1; slot <= 4; ++slot)
+        trainPicture(slot).setShowHint(true);
+    for (int n = 0; n < int(ImageList0.size()); ++n)
+        ImageList0[n] = QImage(QStringLiteral(":/segments/segment_%1.png").arg(n)).convertToFormat(QImage::Format_RGB32);
+    Info05_2.setCaption(format2(Clock1.hour()) + u':' + format2(Clock1.minute()));
+    Info06_2.setCaption(Info05_2.caption());
+    Info07_2.setCaption(Info05_2.caption());
+    Info08_2.setCaption(Info05_2.caption());
+}
+
+TMainForm1::~TMainForm1() = default;
+
+void TMainForm1::wireHandlers()
+{
+    Clock1.onClockTime = [this](int h, int m, int s) { Clock1ClockTime(h, m, s); };
+    Timer1.onTimer = [this] { Timer1Timer(); };
+    Train00t.onTimer = [this] { Train00tTimer(); };
+    Train01t.onTimer = [this] { Train01tTimer(); };
+    Train02t.onTimer = [this] { Train02tTimer(); };
+    Train03t.onTimer = [this] { Train03tTimer(); };
+    Train04t.onTimer = [this] { Train04tTimer(); };
+    Door02t.onTimer = [this] { Door02tTimer(); };
+    Door04t.onTimer = [this] { Door04tTimer(); };
+    Voice1.onClick = [this] { Voice1Click(); };
+    Voice2.onClick = [this] { Voice2Click(); };
+    Voice3.onClick = [this] { Voice3Click(); };
+    Voice4.onClick = [this] { Voice4Click(); };
+    Button0.onClick = [this] { Button0Click(&Button0); };
+    Info00_10.onClick = [this] { Info00_10Click(); };
+    Info00_11.onClick = [this] { Info00_11Click(); };
+    Info00_15.onClick = [this] { Info00_15Click(); };
+    MultiColComboBox1.onClick = [this] { MultiColComboBox1Change(); };
+    FadeButton1.onClick = [this] { FadeButton1Click(); };
+    FadeButton4.onClick = [this] { FadeButton4Click(); };
+    S01.onClick = [this] { S01Click(); };
+    S02.onClick = [this] { S02Click(); };
+    S04.onClick = [this] { S04Click(); };
+    S05.onClick = [this] { S05Click(); };
+    Button1.onClick = [this] { Button1Click(&Button1); };
+    Button2.onClick = [this] { Button2Click(&Button2); };
+    // Both players of a slot report their ends to the slot's handler.
+    EventDispatch& dispatch = m_host.dispatch();
+    for (int slot = 1; slot <= 4; ++slot) {
+        auto notify = [this, slot, &dispatch] { dispatch.deliver([this, slot] { mediaPlayerNotify(slot); }); };
+        soundPlayer(slot).onNotify = notify;
+        doorSoundPlayer(slot).onNotify = notify;
+    }
+}
+
+std::unique_ptr<MediaDevice> TMainForm1::mediaDevice(const QString& playerName)
+{
+    return m_host.media().createMediaDevice(playerName);
+}
+
+PictureControl& TMainForm1::trainPicture(int slot)
+{
+    PictureControl* trains[4] = {&Train01, &Train02, &Train03, &Train04};
+    return *trains[slot - 1];
+}
+
+TimerControl& TMainForm1::trainTimer(int slot)
+{
+    TimerControl* timers[4] = {&Train01t, &Train02t, &Train03t, &Train04t};
+    return *timers[slot - 1];
+}
+
+Control& TMainForm1::rail(int slot)
+{
+    Control* rails[4] = {&Rail01, &Rail02, &Rail03, &Rail04};
+    return *rails[slot - 1];
+}
+
+Control& TMainForm1::linePanel(int slot)
+{
+    Control* panels[4] = {&Info01, &Info02, &Info03, &Info04};
+    return *panels[slot - 1];
+}
+
+Control& TMainForm1::linePanelItem(int slot, int item)
+{
+    Control* items[4][4] = {
+        {&Info01_01, &Info01_02, &Info01_03, &Info01_04},
+        {&Info02_01, &Info02_02, &Info02_03, &Info02_04},
+        {&Info03_01, &Info03_02, &Info03_03, &Info03_04},
+        {&Info04_01, &Info04_02, &Info04_03, &Info04_04},
+    };
+    return *items[slot - 1][item - 1];
+}
+
+Control& TMainForm1::board(int slot)
+{
+    Control* boards[4] = {&Info05, &Info06, &Info07, &Info08};
+    return *boards[slot - 1];
+}
+
+Control& TMainForm1::boardLine(int slot, int line)
+{
+    Control* lines[4][2] = {{&Info05_3, &Info05_4}, {&Info06_3, &Info06_4}, {&Info07_3, &Info07_4}, {&Info08_3, &Info08_4}};
+    return *lines[slot - 1][line - 1];
+}
+
+Control& TMainForm1::boardClock(int slot)
+{
+    Control* clocks[4] = {&Info05_2, &Info06_2, &Info07_2, &Info08_2};
+    return *clocks[slot - 1];
+}
+
+Control& TMainForm1::timetableGroup(int slot)
+{
+    Control* groups[4] = {&OutlookGroup2_1, &OutlookGroup2_2, &OutlookGroup2_3, &OutlookGroup2_4};
+    return *groups[slot - 1];
+}
+
+MediaPlayerControl& TMainForm1::soundPlayer(int slot)
+{
+    MediaPlayerControl* players[4] = {&MediaPlayer1, &MediaPlayer2, &MediaPlayer3, &MediaPlayer4};
+    return *players[slot - 1];
+}
+
+MediaPlayerControl& TMainForm1::doorSoundPlayer(int slot)
+{
+    MediaPlayerControl* players[4] = {&MediaPlayer5, &MediaPlayer6, &MediaPlayer7, &MediaPlayer8};
+    return *players[slot - 1];
+}
+
+void TMainForm1::FormShow()
+{
+    speechSetUp();
+
+    data().Query0.open();
+    {
+        IniFile ini(settings);
+        currentLine = ini.readString(kSection, QStringLiteral("NOW_ROSEN"), currentLine);
+        currentStation = ini.readString(kSection, QStringLiteral("NOW_EKI"), currentStation);
+        S01.setChecked(ini.readBool(kSection, QStringLiteral("S01"), S01.checked()));
+    }
+    Button0Click(nullptr);
+}
+
+void TMainForm1::speechSetUp()
+{
+    try {
+        VoiceForm1 = std::make_unique<TVoiceForm1>(m_host.speech());
+        VoiceForm1->fillVoiceList();
+        VoiceForm1->ComboBox1.setText(TVoiceForm1::kJapaneseVoice);
+        VoiceForm1->selectOnAll();
+        IniFile ini(settings);
+        S02.setChecked(ini.readBool(kSection, QStringLiteral("S02"), S02.checked()));
+        VoiceForm1->ComboBox1.setItemIndex(
+            ini.readInteger(kSection, QStringLiteral("VOICE"), VoiceForm1->ComboBox1.itemIndex()));
+        S04.setChecked(ini.readBool(kSection, QStringLiteral("LANGUAGE_J"), S04.checked()));
+        S05.setChecked(ini.readBool(kSection, QStringLiteral("LANGUAGE_E"), S05.checked()));
+    } catch (...) {
+        speechFailurePath();
+    }
+}
+
+void TMainForm1::speechFailurePath()
+{
+    Dialogs& dialogs = m_host.dialogs();
+    dialogs.beep();
+    dialogs.showMessage(QStringLiteral("音声合成エンジン'Microsoft Direct Text-To-Speech'がインストールされていません。")
+                        + QStringLiteral("\n\n") + QStringLiteral(" ※[ホームアナウンス]は流れません。"));
+    for (MenuItemControl* item : {&S02, &S04, &S05}) {
+        item->setChecked(false);
+        item->setEnabled(false);
+    }
+    if (dialogs.askYesNo(QStringLiteral("'Text-To-Speech'をダウンロードしますか？")))
+        m_host.shell().open(kSpeechEngineDownload);
+}
+
+void TMainForm1::FormClose()
+{
+    MediaPlayer1.close();
+    Clock1.setAutomaticUpdate(false);
+    for (int slot = 1; slot <= 4; ++slot)
+        trainTimer(slot).setEnabled(false);
+
+    IniFile ini(settings);
+    ini.writeString(kSection, QStringLiteral("NOW_ROSEN"), currentLine);
+    ini.writeString(kSection, QStringLiteral("NOW_EKI"), currentStation);
+    ini.writeBool(kSection, QStringLiteral("S01"), S01.checked());
+    ini.writeBool(kSection, QStringLiteral("S02"), S02.checked());
+    if (S02.enabled() && VoiceForm1)
+        ini.writeInteger(kSection, QStringLiteral("VOICE"), VoiceForm1->ComboBox1.itemIndex());
+    ini.writeBool(kSection, QStringLiteral("LANGUAGE_J"), S04.checked());
+    ini.writeBool(kSection, QStringLiteral("LANGUAGE_E"), S05.checked());
+}

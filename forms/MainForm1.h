@@ -1,0 +1,364 @@
+#pragma once
+// The main window's state and handlers: every named control of the window
+// with its caption, colours, geometry, visibility and Tag, the few flags and
+// counters of the real-time operation, and the event handlers. The ui draws
+// this state and forwards input here; it decides nothing.
+
+#include "core/ClockControl.h"
+#include "core/ComboBoxControl.h"
+#include "core/Control.h"
+#include "core/Host.h"
+#include "core/IniFile.h"
+#include "core/MenuItemControl.h"
+#include "core/PictureControl.h"
+#include "core/TimerControl.h"
+#include "core/MediaPlayerControl.h"
+
+#include <QImage>
+#include <QVector>
+#include <array>
+#include <memory>
+
+
+class TDataForm1;
+class TMapForm1;
+class TInfoForm1;
+class TVoiceForm1;
+class TMainForm1;
+
+// The program's windows, as the handlers reach them.
+struct Forms {
+    TMainForm1* MainForm1 = nullptr;
+    TDataForm1* DataForm1 = nullptr;
+    TMapForm1* MapForm1 = nullptr;
+    TInfoForm1* InfoForm1 = nullptr;
+};
+
+// A progress bar: range, position and step.
+class ProgressBarControl : public Control {
+public:
+    using Control::Control;
+    int minimum = 0;
+    int maximum = 100;
+    int step = 1;
+    int position() const { return m_position; }
+    void setPosition(int position);
+    void stepIt() { setPosition(m_position + step); }
+
+private:
+    int m_position = 0;
+};
+
+// A multi-line text view bound to a column of the station row.
+class MemoControl : public Control {
+public:
+    using Control::Control;
+    QString field;  // the column shown
+};
+
+// Property sets of the control kinds, as the probe reports them.
+inline constexpr Properties kPanelProps = Properties(Property::Visible) | kGeometry | Property::Color;
+inline constexpr Properties kGradientProps = kPanelProps | Property::Caption;
+inline constexpr Properties kShapeProps = kPanelProps | Property::OutlineColor | Property::Hint;
+inline constexpr Properties kLabelProps =
+    Properties(Property::Visible) | Property::Caption | kGeometry | Property::FontColor | Property::Hint;
+inline constexpr Properties kButtonProps =
+    Properties(Property::Visible) | Property::Caption | kGeometry | Property::Hint | Property::Enabled;
+inline constexpr Properties kGroupProps = Properties(Property::Visible) | Property::Caption;
+inline constexpr Properties kHiddenProps = Properties(Property::Visible) | Property::Caption;
+
+class TMainForm1 {
+    // First, so that the controls below can reach the scheduler and devices.
+    Host& m_host;
+    Forms& m_forms;
+
+public:
+    TMainForm1(Host& host, Forms& forms, QString programFolder);
+    ~TMainForm1();
+
+    Host& host() { return m_host; }
+    TDataForm1& data() { return *m_forms.DataForm1; }
+    Forms& forms() { return m_forms; }
+
+    // ---- state of the window ----
+    QString programFolder;   // folder of the program file, no trailing separator
+    QString currentLine;     // ROSEN_J of the station shown
+    QString currentStation;  // EKI_J of the station shown
+    std::array<int, 2> doorStep{0, 0};            // door animation steps of slots 2 and 4
+    std::array<bool, 4> directionFlag{};          // true: the slot's trains run left to right
+    std::array<bool, 4> stopFlag{true, true, true, true};  // false: the slot's next train passes
+    QString lineText;  // the station move's timetable line under construction
+    SettingsLocation settings;
+    QString albumFolder;  // the photo album's folder of the station shown
+
+    ControlSet controls{QStringLiteral("MainForm1")};
+
+    // ---- controls, each parent before its children, the first child farthest back ----
+    // picture area
+    Control Panel01{controls, QStringLiteral("Panel01"), ControlKind::Panel, kPanelProps};
+    Control GradBox6{controls, QStringLiteral("GradBox6"), ControlKind::Gradient, kGradientProps, &Panel01};
+
+    // scene panel: the loading panel behind the scroll box that carries the scene
+    Control Panel00{controls, QStringLiteral("Panel00"), ControlKind::Panel, kPanelProps | Property::Caption, &Panel01};
+    Control GradBox5{controls, QStringLiteral("GradBox5"), ControlKind::Gradient, kGradientProps, &Panel00};
+    Control GradBox7{controls, QStringLiteral("GradBox7"), ControlKind::Gradient, kGradientProps, &Panel00};
+    ProgressBarControl ProgressBar1{controls, QStringLiteral("ProgressBar1"), ControlKind::ProgressBar, kPanelProps, &Panel00};
+    Control ScrollBox1{controls, QStringLiteral("ScrollBox1"), ControlKind::ScrollBox, kPanelProps, &Panel00};
+    Control Panel03{controls, QStringLiteral("Panel03"), ControlKind::Panel, kPanelProps, &ScrollBox1};
+    Control GradBox1{controls, QStringLiteral("GradBox1"), ControlKind::Gradient, kGradientProps, &Panel03};
+    Control GradBox2{controls, QStringLiteral("GradBox2"), ControlKind::Gradient, kGradientProps, &Panel03};
+    Control Rail01{controls, QStringLiteral("Rail01"), ControlKind::Shape, kShapeProps, &Panel03};
+    Control Rail02{controls, QStringLiteral("Rail02"), ControlKind::Shape, kShapeProps, &Panel03};
+    Control Rail03{controls, QStringLiteral("Rail03"), ControlKind::Shape, kShapeProps, &Panel03};
+    Control Rail04{controls, QStringLiteral("Rail04"), ControlKind::Shape, kShapeProps, &Panel03};
+    PictureControl Train04{controls, QStringLiteral("Train04"), ControlKind::Picture, &Panel03};
+    PictureControl Door04{controls, QStringLiteral("Door04"), ControlKind::CutoutPanel, &Panel03};
+    PictureControl Home02{controls, QStringLiteral("Home02"), ControlKind::CutoutPanel, &Panel03};
+    PictureControl Train03{controls, QStringLiteral("Train03"), ControlKind::Picture, &Panel03};
+    PictureControl Train02{controls, QStringLiteral("Train02"), ControlKind::Picture, &Panel03};
+    PictureControl Door02{controls, QStringLiteral("Door02"), ControlKind::CutoutPanel, &Panel03};
+    PictureControl Home01{controls, QStringLiteral("Home01"), ControlKind::CutoutPanel, &Panel03};
+    PictureControl Train01{controls, QStringLiteral("Train01"), ControlKind::Picture, &Panel03};
+
+    // timetable views
+    Control Panel02{controls, QStringLiteral("Panel02"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control OutlookBar2{controls, QStringLiteral("OutlookBar2"), ControlKind::GroupBar, kPanelProps, &Panel02};
+    Control OutlookGroup2_1{controls, QStringLiteral("OutlookGroup2_1"), ControlKind::Group, kGroupProps, &OutlookBar2};
+    MemoControl DBMemo1{controls, QStringLiteral("DBMemo1"), ControlKind::Memo, kPanelProps, &OutlookGroup2_1};
+    Control OutlookGroup2_2{controls, QStringLiteral("OutlookGroup2_2"), ControlKind::Group, kGroupProps, &OutlookBar2};
+    MemoControl DBMemo2{controls, QStringLiteral("DBMemo2"), ControlKind::Memo, kPanelProps, &OutlookGroup2_2};
+    Control OutlookGroup2_3{controls, QStringLiteral("OutlookGroup2_3"), ControlKind::Group, kGroupProps, &OutlookBar2};
+    MemoControl DBMemo3{controls, QStringLiteral("DBMemo3"), ControlKind::Memo, kPanelProps, &OutlookGroup2_3};
+    Control OutlookGroup2_4{controls, QStringLiteral("OutlookGroup2_4"), ControlKind::Group, kGroupProps, &OutlookBar2};
+    MemoControl DBMemo4{controls, QStringLiteral("DBMemo4"), ControlKind::Memo, kPanelProps, &OutlookGroup2_4};
+
+    // photo album
+    Control Panel04{controls, QStringLiteral("Panel04"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control OutlookBar1{controls, QStringLiteral("OutlookBar1"), ControlKind::GroupBar, kPanelProps, &Panel04};
+    Control OutlookGroup1_1{controls, QStringLiteral("OutlookGroup1_1"), ControlKind::Group, kGroupProps, &OutlookBar1};
+    Control SpeedButton1{controls, QStringLiteral("SpeedButton1"), ControlKind::Button, kButtonProps, &OutlookGroup1_1};
+
+    // clock and transfer list
+    Control Bevel1{controls, QStringLiteral("Bevel1"), ControlKind::Panel, kPanelProps, &Panel01};
+    ClockControl Clock1{controls, QStringLiteral("Clock1"), m_host.scheduler(), m_host.dispatch()};
+    ComboBoxControl MultiColComboBox1{controls, QStringLiteral("MultiColComboBox1"), &Panel01};
+
+    // line panels of slots 1..4: panel, ring, line names, direction, track number
+    Control Info01{controls, QStringLiteral("Info01"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control Info01_04{controls, QStringLiteral("Info01_04"), ControlKind::Shape, kShapeProps, &Info01};
+    Control Info01_01{controls, QStringLiteral("Info01_01"), ControlKind::Label, kLabelProps, &Info01};
+    Control Info01_02{controls, QStringLiteral("Info01_02"), ControlKind::Label, kLabelProps, &Info01};
+    Control Info01_03{controls, QStringLiteral("Info01_03"), ControlKind::Label, kLabelProps, &Info01};
+    Control Info02{controls, QStringLiteral("Info02"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control Info02_04{controls, QStringLiteral("Info02_04"), ControlKind::Shape, kShapeProps, &Info02};
+    Control Info02_01{controls, QStringLiteral("Info02_01"), ControlKind::Label, kLabelProps, &Info02};
+    Control Info02_02{controls, QStringLiteral("Info02_02"), ControlKind::Label, kLabelProps, &Info02};
+    Control Info02_03{controls, QStringLiteral("Info02_03"), ControlKind::Label, kLabelProps, &Info02};
+    Control Info03{controls, QStringLiteral("Info03"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control Info03_04{controls, QStringLiteral("Info03_04"), ControlKind::Shape, kShapeProps, &Info03};
+    Control Info03_01{controls, QStringLiteral("Info03_01"), ControlKind::Label, kLabelProps, &Info03};
+    Control Info03_02{controls, QStringLiteral("Info03_02"), ControlKind::Label, kLabelProps, &Info03};
+    Control Info03_03{controls, QStringLiteral("Info03_03"), ControlKind::Label, kLabelProps, &Info03};
+    Control Info04{controls, QStringLiteral("Info04"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control Info04_04{controls, QStringLiteral("Info04_04"), ControlKind::Shape, kShapeProps, &Info04};
+    Control Info04_01{controls, QStringLiteral("Info04_01"), ControlKind::Label, kLabelProps, &Info04};
+    Control Info04_02{controls, QStringLiteral("Info04_02"), ControlKind::Label, kLabelProps, &Info04};
+    Control Info04_03{controls, QStringLiteral("Info04_03"), ControlKind::Label, kLabelProps, &Info04};
+
+    // departure boards of slots 1..4: frame, line background, clock background, first and second line, clock
+    Control Info05{controls, QStringLiteral("Info05"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control Info05_1{controls, QStringLiteral("Info05_1"), ControlKind::Shape, kShapeProps, &Info05};
+    Control Info05_5{controls, QStringLiteral("Info05_5"), ControlKind::Shape, kShapeProps, &Info05};
+    Control Info05_6{controls, QStringLiteral("Info05_6"), ControlKind::Shape, kShapeProps, &Info05};
+    Control Info05_3{controls, QStringLiteral("Info05_3"), ControlKind::Label, kLabelProps | Property::Tag, &Info05};
+    Control Info05_4{controls, QStringLiteral("Info05_4"), ControlKind::Label, kLabelProps | Property::Tag, &Info05};
+    Control Info05_2{controls, QStringLiteral("Info05_2"), ControlKind::Label, kLabelProps | Property::Tag, &Info05};
+    Control Info06{controls, QStringLiteral("Info06"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control Info06_1{controls, QStringLiteral("Info06_1"), ControlKind::Shape, kShapeProps, &Info06};
+    Control Info06_5{controls, QStringLiteral("Info06_5"), ControlKind::Shape, kShapeProps, &Info06};
+    Control Info06_6{controls, QStringLiteral("Info06_6"), ControlKind::Shape, kShapeProps, &Info06};
+    Control Info06_3{controls, QStringLiteral("Info06_3"), ControlKind::Label, kLabelProps | Property::Tag, &Info06};
+    Control Info06_4{controls, QStringLiteral("Info06_4"), ControlKind::Label, kLabelProps | Property::Tag, &Info06};
+    Control Info06_2{controls, QStringLiteral("Info06_2"), ControlKind::Label, kLabelProps | Property::Tag, &Info06};
+    Control Info07{controls, QStringLiteral("Info07"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control Info07_1{controls, QStringLiteral("Info07_1"), ControlKind::Shape, kShapeProps, &Info07};
+    Control Info07_5{controls, QStringLiteral("Info07_5"), ControlKind::Shape, kShapeProps, &Info07};
+    Control Info07_6{controls, QStringLiteral("Info07_6"), ControlKind::Shape, kShapeProps, &Info07};
+    Control Info07_3{controls, QStringLiteral("Info07_3"), ControlKind::Label, kLabelProps | Property::Tag, &Info07};
+    Control Info07_4{controls, QStringLiteral("Info07_4"), ControlKind::Label, kLabelProps | Property::Tag, &Info07};
+    Control Info07_2{controls, QStringLiteral("Info07_2"), ControlKind::Label, kLabelProps | Property::Tag, &Info07};
+    Control Info08{controls, QStringLiteral("Info08"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control Info08_1{controls, QStringLiteral("Info08_1"), ControlKind::Shape, kShapeProps, &Info08};
+    Control Info08_5{controls, QStringLiteral("Info08_5"), ControlKind::Shape, kShapeProps, &Info08};
+    Control Info08_6{controls, QStringLiteral("Info08_6"), ControlKind::Shape, kShapeProps, &Info08};
+    Control Info08_3{controls, QStringLiteral("Info08_3"), ControlKind::Label, kLabelProps | Property::Tag, &Info08};
+    Control Info08_4{controls, QStringLiteral("Info08_4"), ControlKind::Label, kLabelProps | Property::Tag, &Info08};
+    Control Info08_2{controls, QStringLiteral("Info08_2"), ControlKind::Label, kLabelProps | Property::Tag, &Info08};
+
+    // name plate
+    Control Info00{controls, QStringLiteral("Info00"), ControlKind::Panel, kPanelProps, &Panel01};
+    Control Info00_07{controls, QStringLiteral("Info00_07"), ControlKind::Shape, kShapeProps, &Info00};
+    Control Info00_08{controls, QStringLiteral("Info00_08"), ControlKind::Shape, kShapeProps, &Info00};
+    Control Info00_12{controls, QStringLiteral("Info00_12"), ControlKind::Shape, kShapeProps, &Info00};
+    Control Info00_13{controls, QStringLiteral("Info00_13"), ControlKind::Label, kLabelProps, &Info00};
+    Control Info00_01{controls, QStringLiteral("Info00_01"), ControlKind::Label, kLabelProps, &Info00};
+    Control Info00_02{controls, QStringLiteral("Info00_02"), ControlKind::Label, kLabelProps, &Info00};
+    Control Info00_03{controls, QStringLiteral("Info00_03"), ControlKind::Label, kLabelProps, &Info00};
+    Control Info00_05{controls, QStringLiteral("Info00_05"), ControlKind::Label, kLabelProps, &Info00};
+    Control Info00_04{controls, QStringLiteral("Info00_04"), ControlKind::Label, kLabelProps, &Info00};
+    Control Info00_06{controls, QStringLiteral("Info00_06"), ControlKind::Label, kLabelProps, &Info00};
+    Control Info00_10{controls, QStringLiteral("Info00_10"), ControlKind::Button, kButtonProps, &Info00};
+    Control Info00_11{controls, QStringLiteral("Info00_11"), ControlKind::Button, kButtonProps, &Info00};
+    Control Info00_15{controls, QStringLiteral("Info00_15"), ControlKind::Button, kButtonProps, &Info00};
+
+    // bottom bar
+    Control Info{controls, QStringLiteral("Info"), ControlKind::Gradient, kGradientProps};
+    Control Label1{controls, QStringLiteral("Label1"), ControlKind::Label, kLabelProps, &Info};
+    Control FadeButton2{controls, QStringLiteral("FadeButton2"), ControlKind::Button, kButtonProps, &Info};
+    Control FadeButton1{controls, QStringLiteral("FadeButton1"), ControlKind::Button, kButtonProps, &Info};
+    Control FadeButton5{controls, QStringLiteral("FadeButton5"), ControlKind::Button, kButtonProps, &Info};
+    Control FadeButton0{controls, QStringLiteral("FadeButton0"), ControlKind::Button, kButtonProps, &Info};
+    Control FadeButton4{controls, QStringLiteral("FadeButton4"), ControlKind::Button, kButtonProps, &Info};
+
+    // hidden buttons of the internal operations and of the announcements
+    Control Button0{controls, QStringLiteral("Button0"), ControlKind::Hidden, kHiddenProps};
+    Control Button1{controls, QStringLiteral("Button1"), ControlKind::Hidden, kHiddenProps};
+    Control Button2{controls, QStringLiteral("Button2"), ControlKind::Hidden, kHiddenProps};
+    Control Voice1{controls, QStringLiteral("Voice1"), ControlKind::Hidden, kHiddenProps};
+    Control Voice2{controls, QStringLiteral("Voice2"), ControlKind::Hidden, kHiddenProps};
+    Control Voice3{controls, QStringLiteral("Voice3"), ControlKind::Hidden, kHiddenProps};
+    Control Voice4{controls, QStringLiteral("Voice4"), ControlKind::Hidden, kHiddenProps};
+
+    // ---- timers ----
+    TimerControl Timer1{controls, QStringLiteral("Timer1"), m_host.scheduler(), m_host.dispatch(), 500, true};
+    TimerControl Train00t{controls, QStringLiteral("Train00t"), m_host.scheduler(), m_host.dispatch(), 1400, true};
+    TimerControl Train01t{controls, QStringLiteral("Train01t"), m_host.scheduler(), m_host.dispatch(), 10, false};
+    TimerControl Train02t{controls, QStringLiteral("Train02t"), m_host.scheduler(), m_host.dispatch(), 10, false};
+    TimerControl Train03t{controls, QStringLiteral("Train03t"), m_host.scheduler(), m_host.dispatch(), 10, false};
+    TimerControl Train04t{controls, QStringLiteral("Train04t"), m_host.scheduler(), m_host.dispatch(), 10, false};
+    TimerControl Door02t{controls, QStringLiteral("Door02t"), m_host.scheduler(), m_host.dispatch(), 150, false};
+    TimerControl Door04t{controls, QStringLiteral("Door04t"), m_host.scheduler(), m_host.dispatch(), 150, false};
+
+    // ---- media players ----
+    MediaPlayerControl MediaPlayer1{controls, QStringLiteral("MediaPlayer1"), mediaDevice(QStringLiteral("MediaPlayer1"))};
+    MediaPlayerControl MediaPlayer2{controls, QStringLiteral("MediaPlayer2"), mediaDevice(QStringLiteral("MediaPlayer2"))};
+    MediaPlayerControl MediaPlayer3{controls, QStringLiteral("MediaPlayer3"), mediaDevice(QStringLiteral("MediaPlayer3"))};
+    MediaPlayerControl MediaPlayer4{controls, QStringLiteral("MediaPlayer4"), mediaDevice(QStringLiteral("MediaPlayer4"))};
+    MediaPlayerControl MediaPlayer5{controls, QStringLiteral("MediaPlayer5"), mediaDevice(QStringLiteral("MediaPlayer5"))};
+    MediaPlayerControl MediaPlayer6{controls, QStringLiteral("MediaPlayer6"), mediaDevice(QStringLiteral("MediaPlayer6"))};
+    MediaPlayerControl MediaPlayer7{controls, QStringLiteral("MediaPlayer7"), mediaDevice(QStringLiteral("MediaPlayer7"))};
+    MediaPlayerControl MediaPlayer8{controls, QStringLiteral("MediaPlayer8"), mediaDevice(QStringLiteral("MediaPlayer8"))};
+
+    // ---- menus: the station directory (built from its table) and the sound settings ----
+    Control PopupMenu1{controls, QStringLiteral("PopupMenu1"), ControlKind::Menu, Properties()};
+    Control PopupMenu3{controls, QStringLiteral("PopupMenu3"), ControlKind::Menu, Properties()};
+    MenuItemControl S01{controls, QStringLiteral("S01"), &PopupMenu3, QStringLiteral("[発着音]を鳴らす"), true};
+    MenuItemControl S02{controls, QStringLiteral("S02"), &PopupMenu3, QStringLiteral("[ホームアナウンス]を流す"), true};
+    MenuItemControl S03{controls, QStringLiteral("S03"), &PopupMenu3, QStringLiteral("-")};
+    MenuItemControl S04{controls, QStringLiteral("S04"), &PopupMenu3, QStringLiteral("日本語[Japanese]"), true};
+    MenuItemControl S05{controls, QStringLiteral("S05"), &PopupMenu3, QStringLiteral("英語[English]")};
+
+    // The hidden voice settings window, created by the speech set-up.
+    std::unique_ptr<TVoiceForm1> VoiceForm1;
+
+    // ---- images that are not controls ----
+    std::array<QImage, 11> ImageList0;  // platform segment pictures
+    std::array<QImage, 11> ImageList1;  // door frames of slot 2
+    std::array<QImage, 11> ImageList2;  // door frames of slot 4
+
+    // ---- slot families, slot 1..4 ----
+    PictureControl& trainPicture(int slot);
+    TimerControl& trainTimer(int slot);
+    Control& rail(int slot);
+    Control& linePanel(int slot);
+    Control& linePanelItem(int slot, int item);  // InfoN_0item
+    Control& board(int slot);
+    Control& boardLine(int slot, int line);      // line 1: InfoN_3, line 2: InfoN_4
+    Control& boardClock(int slot);
+    Control& timetableGroup(int slot);
+    MediaPlayerControl& soundPlayer(int slot);
+    MediaPlayerControl& doorSoundPlayer(int slot);
+
+    // ---- handlers ----
+    void FormShow();
+    void FormClose();
+    void Button0Click(Control* sender);  // station move
+    void Button1Click(Control* sender);  // special station configurations
+    void Button2Click(Control* sender);  // interrupt processing
+
+    void Clock1ClockTime(int hour, int minute, int second);
+    void Timer1Timer();
+    void Train00tTimer();
+    void Train01tTimer() { trainTick(1); }
+    void Train02tTimer() { trainTick(2); }
+    void Train03tTimer() { trainTick(3); }
+    void Train04tTimer() { trainTick(4); }
+    void Door02tTimer() { doorTick(2); }
+    void Door04tTimer() { doorTick(4); }
+    void Voice1Click();
+    void Voice2Click();
+    void Voice3Click();
+    void Voice4Click();
+    // Moves between stations and the menus.
+    void stationPick(const struct DirectoryEntry& entry);
+    void Info00_10Click();
+    void Info00_11Click();
+    void Info00_15Click();
+    void MultiColComboBox1Change();
+    void FadeButton1Click();
+    void FadeButton4Click();
+    void S01Click();
+    void S02Click();
+    void S04Click();
+    void S05Click();
+    void MediaPlayer1Notify() { mediaPlayerNotify(1); }
+    void MediaPlayer2Notify() { mediaPlayerNotify(2); }
+    void MediaPlayer3Notify() { mediaPlayerNotify(3); }
+    void MediaPlayer4Notify() { mediaPlayerNotify(4); }
+
+    // ---- real-time operation of a slot ----
+    int departureMark(int slot) { return boardLine(slot, 1).tag(); }
+    int stopPoint(int slot);  // rest position of the slot's train, from the current widths
+    PictureControl* doorStrip(int slot);  // nullptr on slots without doors
+    TimerControl& doorTimer(int slot);
+    std::array<QImage, 11>& doorFrames(int slot);
+    int& doorStepOf(int slot);
+    void announce(int slot);
+
+    // ---- parts of the station move ----
+    void fillDepartureBoard(int slot);
+    void fillSameStationTransfers();
+    void fillAdjacentStationTransfers(const QString& adjacent);
+    void drawPlatform(PictureControl& platform, const QString& segments);
+    void applyLayout();
+    void setTimetableCaptions();
+    void applySpecialRule(const struct SpecialRule& rule);
+    void refreshTimetableViews();
+    void clearDoorStrip(PictureControl& strip);
+    void showAlbum();
+
+private:
+    void minuteProcessing(int hour, int minute);
+    void selectTrain(int slot);
+    void loadTrainPicture(int slot);
+    void dispatchTrain(int slot, bool passing);
+    void trainTick(int slot);
+    void halt(int slot);
+    void loadDoorFrames(int slot);
+    QVector<int> doorPositions(int slot);
+    void drawDoorFrame(int slot, int frame, int x);
+    void startOpening(int slot);
+    void startClosing(int slot);
+    void drawOpen(int slot);
+    void doorTick(int slot);
+    void playSound(MediaPlayerControl& player, const QString& file);
+    void playTrainSound(int slot, const QString& suffix);
+    void mediaPlayerNotify(int slot);
+    void wireHandlers();
+    void stepProgress();
+    int segmentPicture(int digit);
+    void defineWindow();
+    void speechSetUp();
+    void speechFailurePath();
+    std::unique_ptr<MediaDevice> mediaDevice(const QString& playerName);
+};

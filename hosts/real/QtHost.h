@@ -1,0 +1,62 @@
+#pragma once
+// The program's host: wall-clock time, real message boxes, the desktop's
+// default applications, and the sound devices.
+
+#include "core/EventDispatch.h"
+#include "core/Host.h"
+#include "hosts/real/RealScheduler.h"
+#include "core/SpeechEngine.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+#include <random>
+
+// Shows the main window's pop-up menus.
+class MenuPresenter {
+public:
+    virtual ~MenuPresenter() = default;
+    virtual void popUpMenu(const QString& menu, const QPoint& at) = 0;
+};
+
+class QtHost : public QObject, public Host, private Dialogs, private Shell, private MediaFactory, private RandomSource {
+public:
+    QtHost();
+    ~QtHost() override;
+
+    Scheduler& scheduler() override { return m_scheduler; }
+    EventDispatch& dispatch() override { return m_dispatch; }
+    RandomSource& random() override { return *this; }
+    Dialogs& dialogs() override { return *this; }
+    Shell& shell() override { return *this; }
+    SpeechEngine& speech() override { return *m_speech; }
+    MediaFactory& media() override { return *this; }
+
+    RealScheduler& realScheduler() { return m_scheduler; }
+    // The window that owns the boxes.
+    void setMainWindow(QWidget* window) { m_window = window; }
+    void setMenuPresenter(MenuPresenter* menus) { m_menus = menus; }
+
+private:
+    void reportError(const QString& message) override;
+    void showMessage(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    void beep() override;
+    void popUpMenu(const QString& menu) override;
+    bool open(const QString& target) override;
+    std::unique_ptr<MediaDevice> createMediaDevice(const QString& playerName) override;
+    int next() override;
+    void showNextError();
+
+    RealScheduler m_scheduler;
+    EventDispatch m_dispatch{*this};
+    std::unique_ptr<SpeechEngine> m_speech;
+    std::mt19937 m_random;
+    QPointer<QWidget> m_window;
+    MenuPresenter* m_menus = nullptr;
+    QStringList m_pendingErrors;
+    bool m_errorShown = false;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// The main window: draws the main window's controls from the core's state
+// and forwards input to the core's handlers.
+
+#include "core/Control.h"
+#include "hosts/real/QtHost.h"
+
+#include <QHash>
+#include <QWidget>
+
+class ControlView;
+class Program;
+class ScrollBoxView;
+
+class MainWindow : public QWidget, public MenuPresenter, private ControlListener {
+public:
+    explicit MainWindow(Program& program);
+    ~MainWindow() override;
+
+    void popUpMenu(const QString& menu, const QPoint& at) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void controlChanged(Control& control) override;
+    void repaintNow(Control& control) override;
+    void buildViews();
+    ControlView* createView(Control& control, QWidget* parent);
+    void deliver(const std::function<void()>& handler);
+
+    Program& m_program;
+    QHash<const Control*, ControlView*> m_views;
+    bool m_shown = false;
+};
