@@ -11,7 +11,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab-ipadic-utf8
   fonts-ipafont-gothic fonts-noto-cjk fonts-mplus
   xvfb xauth x11-utils imagemagick faketime pulseaudio pulseaudio-utils sox
-  libgtest-dev googletest xdg-utils
+  libgtest-dev googletest xdg-utils python3
 )
 
 missing=()
