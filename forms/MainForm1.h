@@ -12,6 +12,7 @@
 #include "core/MenuItemControl.h"
 #include "core/PictureControl.h"
 #include "core/TimerControl.h"
+#include "forms/SceneConstants.h"
 #include "core/MediaPlayerControl.h"
 
 #include <QImage>
@@ -66,6 +67,26 @@ inline constexpr Properties kButtonProps =
     Properties(Property::Visible) | Property::Caption | kGeometry | Property::Hint | Property::Enabled;
 inline constexpr Properties kGroupProps = Properties(Property::Visible) | Property::Caption;
 inline constexpr Properties kHiddenProps = Properties(Property::Visible) | Property::Caption;
+
+// The controls of one slot, 1..4: the slot table's record. The door strip,
+// its timer, frames and step exist on slots 2 and 4 only.
+struct SlotControls {
+    PictureControl& train;
+    TimerControl& timer;
+    Control& rail;
+    Control& panel;                        // line panel InfoN
+    std::array<Control*, 4> panelItems;    // InfoN_01..InfoN_04
+    Control& board;                        // departure board
+    std::array<Control*, 2> boardLines;    // line 1: InfoN_3, line 2: InfoN_4
+    Control& boardClock;
+    Control& timetableGroup;
+    MediaPlayerControl& soundPlayer;
+    MediaPlayerControl& doorSoundPlayer;
+    PictureControl* doorStrip;
+    TimerControl* doorTimer;
+    std::array<QImage, 11>* doorFrames;
+    int* doorStep;
+};
 
 class TMainForm1 {
     // First, so that the controls below can reach the scheduler and devices.
@@ -266,18 +287,38 @@ public:
     std::array<QImage, 11> ImageList1;  // door frames of slot 2
     std::array<QImage, 11> ImageList2;  // door frames of slot 4
 
-    // ---- slot families, slot 1..4 ----
-    PictureControl& trainPicture(int slot);
-    TimerControl& trainTimer(int slot);
-    Control& rail(int slot);
-    Control& linePanel(int slot);
-    Control& linePanelItem(int slot, int item);  // InfoN_0item
-    Control& board(int slot);
-    Control& boardLine(int slot, int line);      // line 1: InfoN_3, line 2: InfoN_4
-    Control& boardClock(int slot);
-    Control& timetableGroup(int slot);
-    MediaPlayerControl& soundPlayer(int slot);
-    MediaPlayerControl& doorSoundPlayer(int slot);
+    // ---- the slot table: the controls of slots 1..4, built once ----
+    const std::array<SlotControls, 4> slotTable{{
+        {Train01, Train01t, Rail01, Info01, {&Info01_01, &Info01_02, &Info01_03, &Info01_04}, Info05,
+         {&Info05_3, &Info05_4}, Info05_2, OutlookGroup2_1, MediaPlayer1, MediaPlayer5, nullptr, nullptr, nullptr,
+         nullptr},
+        {Train02, Train02t, Rail02, Info02, {&Info02_01, &Info02_02, &Info02_03, &Info02_04}, Info06,
+         {&Info06_3, &Info06_4}, Info06_2, OutlookGroup2_2, MediaPlayer2, MediaPlayer6, &Door02, &Door02t,
+         &ImageList1, &doorStep[0]},
+        {Train03, Train03t, Rail03, Info03, {&Info03_01, &Info03_02, &Info03_03, &Info03_04}, Info07,
+         {&Info07_3, &Info07_4}, Info07_2, OutlookGroup2_3, MediaPlayer3, MediaPlayer7, nullptr, nullptr, nullptr,
+         nullptr},
+        {Train04, Train04t, Rail04, Info04, {&Info04_01, &Info04_02, &Info04_03, &Info04_04}, Info08,
+         {&Info08_3, &Info08_4}, Info08_2, OutlookGroup2_4, MediaPlayer4, MediaPlayer8, &Door04, &Door04t,
+         &ImageList2, &doorStep[1]},
+    }};
+    const SlotControls& slotControls(int slot) const { return slotTable[slot - 1]; }
+    PictureControl& trainPicture(int slot) { return slotControls(slot).train; }
+    TimerControl& trainTimer(int slot) { return slotControls(slot).timer; }
+    Control& rail(int slot) { return slotControls(slot).rail; }
+    Control& linePanel(int slot) { return slotControls(slot).panel; }
+    Control& linePanelItem(int slot, int item) { return *slotControls(slot).panelItems[item - 1]; }  // InfoN_0item
+    Control& board(int slot) { return slotControls(slot).board; }
+    Control& boardLine(int slot, int line) { return *slotControls(slot).boardLines[line - 1]; }
+    Control& boardClock(int slot) { return slotControls(slot).boardClock; }
+    Control& timetableGroup(int slot) { return slotControls(slot).timetableGroup; }
+    MediaPlayerControl& soundPlayer(int slot) { return slotControls(slot).soundPlayer; }
+    MediaPlayerControl& doorSoundPlayer(int slot) { return slotControls(slot).doorSoundPlayer; }
+    // The door parts exist on slots 2 and 4 only; callers ask doorStrip first.
+    PictureControl* doorStrip(int slot) { return slotControls(slot).doorStrip; }  // nullptr on slots without doors
+    TimerControl& doorTimer(int slot) { return *slotControls(slot).doorTimer; }
+    std::array<QImage, 11>& doorFrames(int slot) { return *slotControls(slot).doorFrames; }
+    int& doorStepOf(int slot) { return *slotControls(slot).doorStep; }
 
     // ---- handlers ----
     void FormShow();
@@ -319,10 +360,6 @@ public:
     // ---- real-time operation of a slot ----
     int departureMark(int slot) { return boardLine(slot, 1).tag(); }
     int stopPoint(int slot);  // rest position of the slot's train, from the current widths
-    PictureControl* doorStrip(int slot);  // nullptr on slots without doors
-    TimerControl& doorTimer(int slot);
-    std::array<QImage, 11>& doorFrames(int slot);
-    int& doorStepOf(int slot);
     void announce(int slot);
 
     // ---- parts of the station move ----

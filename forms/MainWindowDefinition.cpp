@@ -5,13 +5,6 @@
 
 namespace {
 
-constexpr int kBlack = 0;
-constexpr int kWhite = 16777215;
-constexpr int kRed = 255;
-constexpr int kYellow = 65535;
-constexpr int kBlue = 16711680;
-constexpr int kGrey = 8421504;
-
 const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
 const QString kHeavyGothic = QStringLiteral("HGP創英角ｺﾞｼｯｸUB");
 
@@ -82,7 +75,7 @@ void TMainForm1::defineWindow()
     Panel03.setBounds(0, 0, 3100, 110);
     Panel03.setColor(6579300);
 
-    gradient(GradBox1, 0, 0, 4000, 69, kBlack, 6579300);
+    gradient(GradBox1, 0, 0, kSceneWidth, 69, kBlack, 6579300);
     GradBox1.look.font = kPGothic;
     GradBox1.look.fontPixels = 11;
     GradBox1.look.raisedCaption = true;
@@ -90,28 +83,28 @@ void TMainForm1::defineWindow()
     GradBox1.look.captionLeft = 8;
     GradBox1.look.captionTop = 8;
     GradBox1.setFontColor(kYellow);
-    gradient(GradBox2, 0, 76, 4000, 35, 5921370, 10526880);
+    gradient(GradBox2, 0, 76, kSceneWidth, 35, 5921370, 10526880);
     const int railTops[4] = {102, 93, 86, 80};
     const int railHeights[4] = {2, 2, 1, 1};
     for (int slot = 1; slot <= 4; ++slot) {
         Control& r = rail(slot);
-        shape(r, 0, railTops[slot - 1], 4000, railHeights[slot - 1], kBlack, kBlack);
+        shape(r, 0, railTops[slot - 1], kSceneWidth, railHeights[slot - 1], kBlack, kBlack);
         r.look.noFill = true;
     }
 
     const int trainTops[4] = {44, 34, 28, 22};
     for (int slot = 1; slot <= 4; ++slot) {
         PictureControl& train = trainPicture(slot);
-        train.setBounds(-4000, trainTops[slot - 1], 0, 58);
+        train.setBounds(kOffScene, trainTops[slot - 1], 0, 58);
         train.look.handCursor = true;
     }
     for (PictureControl* strip : {&Door02, &Door04}) {
-        strip->setWidth(3000);
-        strip->setHeight(26);
-        strip->setLeft(-4000);
-        strip->setTransparentColor(qRgb(255, 255, 255));
+        strip->setWidth(kStripWidth);
+        strip->setHeight(kStripHeight);
+        strip->setLeft(kOffScene);
+        strip->setTransparentColor(kStripBlank);
         strip->setPicture([] {
-            QImage image(3000, 26, QImage::Format_RGB32);
+            QImage image(kStripWidth, kStripHeight, QImage::Format_RGB32);
             image.fill(Qt::white);
             return image;
         }());

@@ -7,10 +7,6 @@
 #include "data/DataForm1.h"
 #include "data/ShiftJisText.h"
 
-namespace {
-constexpr int kOffScene = -4000;
-}
-
 void TMainForm1::Clock1ClockTime(int hour, int minute, int second)
 {
     switch (second) {

@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int kOffScene = -4000;
-constexpr int kStripWidth = 3000;
-constexpr int kStripHeight = 26;
 constexpr int kNothing = -1;
 constexpr int kDisable = -2;  // marks the last step of a phase
 
@@ -36,26 +33,6 @@ int closingFrame(int step)
 }
 
 }  // namespace
-
-PictureControl* TMainForm1::doorStrip(int slot)
-{
-    return slot == 2 ? &Door02 : slot == 4 ? &Door04 : nullptr;
-}
-
-TimerControl& TMainForm1::doorTimer(int slot)
-{
-    return slot == 2 ? Door02t : Door04t;
-}
-
-std::array<QImage, 11>& TMainForm1::doorFrames(int slot)
-{
-    return slot == 2 ? ImageList1 : ImageList2;
-}
-
-int& TMainForm1::doorStepOf(int slot)
-{
-    return doorStep[slot == 2 ? 0 : 1];
-}
 
 void TMainForm1::loadDoorFrames(int slot)
 {

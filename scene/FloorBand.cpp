@@ -1,10 +1,10 @@
 #include "scene/FloorBand.h"
 
+#include "forms/SceneConstants.h"
+
 #include <array>
 
 namespace {
-
-constexpr int kBlue = 16711680;
 
 constexpr std::array<FloorBand, 10> kBands = {{
     {3, "3F (+12m)", kBlue},

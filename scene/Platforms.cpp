@@ -14,7 +14,7 @@
 namespace {
 
 constexpr int kSegmentWidth = 150;
-constexpr int kPlatformWidth = 4000;
+constexpr int kPlatformWidth = kSceneWidth;
 constexpr int kPlatformHeight = 69;
 
 }  // namespace

@@ -15,11 +15,6 @@
 
 #include <QDir>
 
-namespace {
-constexpr int kOffScene = -4000;
-constexpr int kBlack = 0;
-}  // namespace
-
 void TMainForm1::stepProgress()
 {
     ProgressBar1.stepIt();
@@ -181,13 +176,13 @@ void TMainForm1::clearDoorStrip(PictureControl& strip)
 {
     strip.setCutout(false);
     QImage& canvas = strip.canvas();
-    if (canvas.isNull() || canvas.width() < 3000 || canvas.height() < 26) {
-        canvas = QImage(qMax(3000, canvas.width()), qMax(26, canvas.height()), QImage::Format_RGB32);
+    if (canvas.isNull() || canvas.width() < kStripWidth || canvas.height() < kStripHeight) {
+        canvas = QImage(qMax(kStripWidth, canvas.width()), qMax(kStripHeight, canvas.height()), QImage::Format_RGB32);
         canvas.fill(Qt::white);
     } else {
-        for (int y = 0; y < 26; ++y) {
+        for (int y = 0; y < kStripHeight; ++y) {
             auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(y));
-            std::fill(line, line + 3000, qRgb(255, 255, 255));
+            std::fill(line, line + kStripWidth, kStripBlank);
         }
     }
     strip.pictureChanged();
