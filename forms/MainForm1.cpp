@@ -5,14 +5,6 @@
 #include "data/ShiftJisText.h"
 #include "forms/VoiceForm1.h"
 
-namespace {
-
-const QString kSection = QStringLiteral("SET");
-// Where a user without a speech engine can get one.
-const QString kSpeechEngineDownload = QStringLiteral("https://packages.debian.org/bookworm/espeak-ng");
-
-}  // namespace
-
 void ProgressBarControl::setPosition(int position)
 {
     position = qBound(minimum, position, maximum);
@@ -99,43 +91,11 @@ void TMainForm1::FormShow()
     data().Query0.open();
     {
         IniFile ini(settings);
-        currentLine = ini.readString(kSection, QStringLiteral("NOW_ROSEN"), currentLine);
-        currentStation = ini.readString(kSection, QStringLiteral("NOW_EKI"), currentStation);
-        S01.setChecked(ini.readBool(kSection, QStringLiteral("S01"), S01.checked()));
+        currentLine = ini.readString(kSettingsSection, QStringLiteral("NOW_ROSEN"), currentLine);
+        currentStation = ini.readString(kSettingsSection, QStringLiteral("NOW_EKI"), currentStation);
+        S01.setChecked(ini.readBool(kSettingsSection, QStringLiteral("S01"), S01.checked()));
     }
     Button0Click(nullptr);
-}
-
-void TMainForm1::speechSetUp()
-{
-    try {
-        VoiceForm1 = std::make_unique<TVoiceForm1>(m_host.speech());
-        VoiceForm1->fillVoiceList();
-        VoiceForm1->ComboBox1.setText(TVoiceForm1::kJapaneseVoice);
-        VoiceForm1->selectOnAll();
-        IniFile ini(settings);
-        S02.setChecked(ini.readBool(kSection, QStringLiteral("S02"), S02.checked()));
-        VoiceForm1->ComboBox1.setItemIndex(
-            ini.readInteger(kSection, QStringLiteral("VOICE"), VoiceForm1->ComboBox1.itemIndex()));
-        S04.setChecked(ini.readBool(kSection, QStringLiteral("LANGUAGE_J"), S04.checked()));
-        S05.setChecked(ini.readBool(kSection, QStringLiteral("LANGUAGE_E"), S05.checked()));
-    } catch (...) {
-        speechFailurePath();
-    }
-}
-
-void TMainForm1::speechFailurePath()
-{
-    Dialogs& dialogs = m_host.dialogs();
-    dialogs.beep();
-    dialogs.showMessage(QStringLiteral("音声合成エンジン'Microsoft Direct Text-To-Speech'がインストールされていません。")
-                        + QStringLiteral("\n\n") + QStringLiteral(" ※[ホームアナウンス]は流れません。"));
-    for (MenuItemControl* item : {&S02, &S04, &S05}) {
-        item->setChecked(false);
-        item->setEnabled(false);
-    }
-    if (dialogs.askYesNo(QStringLiteral("'Text-To-Speech'をダウンロードしますか？")))
-        m_host.shell().open(kSpeechEngineDownload);
 }
 
 void TMainForm1::FormClose()
@@ -146,12 +106,12 @@ void TMainForm1::FormClose()
         trainTimer(slot).setEnabled(false);
 
     IniFile ini(settings);
-    ini.writeString(kSection, QStringLiteral("NOW_ROSEN"), currentLine);
-    ini.writeString(kSection, QStringLiteral("NOW_EKI"), currentStation);
-    ini.writeBool(kSection, QStringLiteral("S01"), S01.checked());
-    ini.writeBool(kSection, QStringLiteral("S02"), S02.checked());
+    ini.writeString(kSettingsSection, QStringLiteral("NOW_ROSEN"), currentLine);
+    ini.writeString(kSettingsSection, QStringLiteral("NOW_EKI"), currentStation);
+    ini.writeBool(kSettingsSection, QStringLiteral("S01"), S01.checked());
+    ini.writeBool(kSettingsSection, QStringLiteral("S02"), S02.checked());
     if (S02.enabled() && VoiceForm1)
-        ini.writeInteger(kSection, QStringLiteral("VOICE"), VoiceForm1->ComboBox1.itemIndex());
-    ini.writeBool(kSection, QStringLiteral("LANGUAGE_J"), S04.checked());
-    ini.writeBool(kSection, QStringLiteral("LANGUAGE_E"), S05.checked());
+        ini.writeInteger(kSettingsSection, QStringLiteral("VOICE"), VoiceForm1->ComboBox1.itemIndex());
+    ini.writeBool(kSettingsSection, QStringLiteral("LANGUAGE_J"), S04.checked());
+    ini.writeBool(kSettingsSection, QStringLiteral("LANGUAGE_E"), S05.checked());
 }

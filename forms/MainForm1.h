@@ -320,67 +320,96 @@ public:
     std::array<QImage, 11>& doorFrames(int slot) { return *slotControls(slot).doorFrames; }
     int& doorStepOf(int slot) { return *slotControls(slot).doorStep; }
 
-    // ---- handlers ----
+    // ---- handlers and helpers, grouped by Part; each group names the file that defines it ----
+
+    // forms/MainForm1.cpp: the window's start and end
     void FormShow();
     void FormClose();
-    void Button0Click(Control* sender);  // station move
-    void Button1Click(Control* sender);  // special station configurations
-    void Button2Click(Control* sender);  // interrupt processing
 
+    // scene/StationMove.cpp: the station move
+    void Button0Click(Control* sender);
+    void refreshTimetableViews();
+    void showAlbum();
+    // scene/Platforms.cpp: platforms, layout, timetable captions
+    void drawPlatform(PictureControl& platform, const QString& segments);
+    void applyLayout();
+    void setTimetableCaptions();
+    // scene/ApplyStationRules.cpp: special station configurations
+    void Button1Click(Control* sender);
+    void applySpecialRule(const struct SpecialRule& rule);
+
+    // operation/ClockTick.cpp: the clock tick and the minute processing
     void Clock1ClockTime(int hour, int minute, int second);
     void Timer1Timer();
+    // operation/DepartureBoards.cpp
+    void fillDepartureBoard(int slot);
+    int departureMark(int slot) { return boardLine(slot, 1).tag(); }
+    // operation/TrainMotion.cpp: run-in, halt and departure
     void Train00tTimer();
-    void Train01tTimer() { trainTick(1); }
-    void Train02tTimer() { trainTick(2); }
-    void Train03tTimer() { trainTick(3); }
-    void Train04tTimer() { trainTick(4); }
-    void Door02tTimer() { doorTick(2); }
-    void Door04tTimer() { doorTick(4); }
+    void Train01tTimer();
+    void Train02tTimer();
+    void Train03tTimer();
+    void Train04tTimer();
+    int stopPoint(int slot);  // rest position of the slot's train, from the current widths
+    // operation/Doors.cpp: the doors of slots 2 and 4
+    void Door02tTimer();
+    void Door04tTimer();
+    void resetDoors();  // doors still and off the scene, strips cleared
+    void clearDoorStrip(PictureControl& strip);
+    // operation/InterruptProcessing.cpp
+    void Button2Click(Control* sender);
+
+    // sound/Announcements.cpp
     void Voice1Click();
     void Voice2Click();
     void Voice3Click();
     void Voice4Click();
-    // Moves between stations and the menus.
+    void announce(int slot);
+    // sound/SoundMenu.cpp: the sound menu's switches
+    void FadeButton1Click();
+    void S01Click();
+    void S02Click();
+    void S04Click();
+    void S05Click();
+    // sound/SoundEffects.cpp: platform sounds
+    void MediaPlayer1Notify();
+    void MediaPlayer2Notify();
+    void MediaPlayer3Notify();
+    void MediaPlayer4Notify();
+
+    // navigation/StationMoves.cpp: moves between stations
     void stationPick(const struct DirectoryEntry& entry);
     void Info00_10Click();
     void Info00_11Click();
     void Info00_15Click();
     void MultiColComboBox1Change();
-    void FadeButton1Click();
-    void FadeButton4Click();
-    void S01Click();
-    void S02Click();
-    void S04Click();
-    void S05Click();
-    void MediaPlayer1Notify() { mediaPlayerNotify(1); }
-    void MediaPlayer2Notify() { mediaPlayerNotify(2); }
-    void MediaPlayer3Notify() { mediaPlayerNotify(3); }
-    void MediaPlayer4Notify() { mediaPlayerNotify(4); }
-
-    // ---- real-time operation of a slot ----
-    int departureMark(int slot) { return boardLine(slot, 1).tag(); }
-    int stopPoint(int slot);  // rest position of the slot's train, from the current widths
-    void announce(int slot);
-
-    // ---- parts of the station move ----
-    void fillDepartureBoard(int slot);
+    // navigation/TransferList.cpp
     void fillSameStationTransfers();
     void fillAdjacentStationTransfers(const QString& adjacent);
-    void drawPlatform(PictureControl& platform, const QString& segments);
-    void applyLayout();
-    void setTimetableCaptions();
-    void applySpecialRule(const struct SpecialRule& rule);
-    void refreshTimetableViews();
-    void clearDoorStrip(PictureControl& strip);
-    void showAlbum();
+
+    // info/Links.cpp
+    void FadeButton4Click();
+
+    // The settings file's section of the window's settings.
+    static inline const QString kSettingsSection = QStringLiteral("SET");
 
 private:
+    // forms/MainForm1.cpp, forms/MainWindowDefinition.cpp
+    void wireHandlers();
+    std::unique_ptr<MediaDevice> mediaDevice(const QString& playerName);
+    void defineWindow();
+    // scene/StationMove.cpp, scene/Platforms.cpp
+    void stepProgress();
+    int segmentPicture(int digit);
+    // operation/ClockTick.cpp
     void minuteProcessing(int hour, int minute);
     void selectTrain(int slot);
     void loadTrainPicture(int slot);
     void dispatchTrain(int slot, bool passing);
+    // operation/TrainMotion.cpp
     void trainTick(int slot);
     void halt(int slot);
+    // operation/Doors.cpp
     void loadDoorFrames(int slot);
     QVector<int> doorPositions(int slot);
     void drawDoorFrame(int slot, int frame, int x);
@@ -388,14 +417,11 @@ private:
     void startClosing(int slot);
     void drawOpen(int slot);
     void doorTick(int slot);
+    // sound/SoundEffects.cpp
     void playSound(MediaPlayerControl& player, const QString& file);
     void playTrainSound(int slot, const QString& suffix);
     void mediaPlayerNotify(int slot);
-    void wireHandlers();
-    void stepProgress();
-    int segmentPicture(int digit);
-    void defineWindow();
+    // sound/SpeechSetUp.cpp
     void speechSetUp();
     void speechFailurePath();
-    std::unique_ptr<MediaDevice> mediaDevice(const QString& playerName);
 };

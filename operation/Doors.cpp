@@ -34,6 +34,43 @@ int closingFrame(int step)
 
 }  // namespace
 
+void TMainForm1::Door02tTimer()
+{
+    doorTick(2);
+}
+
+void TMainForm1::Door04tTimer()
+{
+    doorTick(4);
+}
+
+void TMainForm1::resetDoors()
+{
+    Door02t.setEnabled(false);
+    Door02.setLeft(kOffScene);
+    Door04t.setEnabled(false);
+    Door04.setLeft(kOffScene);
+    for (PictureControl* strip : {&Door02, &Door04})
+        clearDoorStrip(*strip);
+}
+
+void TMainForm1::clearDoorStrip(PictureControl& strip)
+{
+    strip.setCutout(false);
+    QImage& canvas = strip.canvas();
+    if (canvas.isNull() || canvas.width() < kStripWidth || canvas.height() < kStripHeight) {
+        canvas = QImage(qMax(kStripWidth, canvas.width()), qMax(kStripHeight, canvas.height()), QImage::Format_RGB32);
+        canvas.fill(Qt::white);
+    } else {
+        for (int y = 0; y < kStripHeight; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+            std::fill(line, line + kStripWidth, kStripBlank);
+        }
+    }
+    strip.pictureChanged();
+    strip.setCutout(true);
+}
+
 void TMainForm1::loadDoorFrames(int slot)
 {
     const QString image = data().trainQuery(slot).fieldAsString(QStringLiteral("IMAGE"));

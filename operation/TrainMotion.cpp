@@ -45,6 +45,26 @@ int TMainForm1::stopPoint(int slot)
     return (platform.width() - trainPicture(slot).width()) / 2 + 50;
 }
 
+void TMainForm1::Train01tTimer()
+{
+    trainTick(1);
+}
+
+void TMainForm1::Train02tTimer()
+{
+    trainTick(2);
+}
+
+void TMainForm1::Train03tTimer()
+{
+    trainTick(3);
+}
+
+void TMainForm1::Train04tTimer()
+{
+    trainTick(4);
+}
+
 void TMainForm1::trainTick(int slot)
 {
     PictureControl& train = trainPicture(slot);

@@ -59,12 +59,7 @@ void TMainForm1::Button0Click(Control* sender)
     stepProgress();
 
     // Doors off the scene, their strips cleared.
-    Door02t.setEnabled(false);
-    Door02.setLeft(kOffScene);
-    Door04t.setEnabled(false);
-    Door04.setLeft(kOffScene);
-    for (PictureControl* strip : {&Door02, &Door04})
-        clearDoorStrip(*strip);
+    resetDoors();
     stepProgress();
 
     // The station row.
@@ -170,23 +165,6 @@ void TMainForm1::Button0Click(Control* sender)
 
     albumFolder = programFolder + QStringLiteral("/Picture/") + currentLine + u'/' + currentStation;
     showAlbum();
-}
-
-void TMainForm1::clearDoorStrip(PictureControl& strip)
-{
-    strip.setCutout(false);
-    QImage& canvas = strip.canvas();
-    if (canvas.isNull() || canvas.width() < kStripWidth || canvas.height() < kStripHeight) {
-        canvas = QImage(qMax(kStripWidth, canvas.width()), qMax(kStripHeight, canvas.height()), QImage::Format_RGB32);
-        canvas.fill(Qt::white);
-    } else {
-        for (int y = 0; y < kStripHeight; ++y) {
-            auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(y));
-            std::fill(line, line + kStripWidth, kStripBlank);
-        }
-    }
-    strip.pictureChanged();
-    strip.setCutout(true);
 }
 
 void TMainForm1::refreshTimetableViews()

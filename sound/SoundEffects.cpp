@@ -25,6 +25,26 @@ void TMainForm1::playTrainSound(int slot, const QString& suffix)
     }
 }
 
+void TMainForm1::MediaPlayer1Notify()
+{
+    mediaPlayerNotify(1);
+}
+
+void TMainForm1::MediaPlayer2Notify()
+{
+    mediaPlayerNotify(2);
+}
+
+void TMainForm1::MediaPlayer3Notify()
+{
+    mediaPlayerNotify(3);
+}
+
+void TMainForm1::MediaPlayer4Notify()
+{
+    mediaPlayerNotify(4);
+}
+
 void TMainForm1::mediaPlayerNotify(int slot)
 {
     if (S01.checked())

@@ -7,7 +7,7 @@
 
 #include "core/MenuItemControl.h"
 #include "ui/Fonts.h"
-#include "data/StationDirectory.h"
+#include "navigation/DirectoryMenu.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -116,29 +116,38 @@ void MainWindow::deliver(const std::function<void()>& handler)
     m_program.MainForm1->host().dispatch().deliver(handler);
 }
 
+void MainWindow::addDirectoryItem(QMenu& menu, const DirectoryMenuItem& item)
+{
+    switch (item.kind) {
+    case DirectoryMenuItem::Kind::Separator:
+        menu.addSeparator();
+        break;
+    case DirectoryMenuItem::Kind::SubMenu: {
+        QMenu* sub = menu.addMenu(item.caption);
+        for (const DirectoryMenuItem& child : item.items)
+            addDirectoryItem(*sub, child);
+        break;
+    }
+    case DirectoryMenuItem::Kind::Pick:
+        if (const DirectoryEntry* pick = item.entry) {
+            menu.addAction(item.caption, this,
+                           [this, pick] { deliver([this, pick] { m_program.MainForm1->stationPick(*pick); }); });
+        } else {
+            menu.addAction(item.caption);
+        }
+        break;
+    }
+}
+
 void MainWindow::popUpMenu(const QString& name, const QPoint& at)
 {
     TMainForm1& main = *m_program.MainForm1;
     QMenu menu(this);
     menu.setFont(windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
     if (name == main.PopupMenu1.name()) {
-        // The station directory: the route map, then the line groups.
-        menu.addAction(QStringLiteral("[路線図] から選択する"));  // the route map window comes with the map
-        menu.addSeparator();
-        for (const DirectoryGroup& group : stationDirectory()) {
-            if (QByteArrayView(group.name) == "SN_A")
-                menu.addSeparator();
-            QMenu* sub = menu.addMenu(QString::fromUtf8(group.caption));
-            for (const DirectoryEntry& entry : group.items) {
-                if (isSeparator(entry)) {
-                    sub->addSeparator();
-                    continue;
-                }
-                const DirectoryEntry* pick = &entry;
-                sub->addAction(QString::fromUtf8(entry.caption), this,
-                               [this, pick] { deliver([this, pick] { m_program.MainForm1->stationPick(*pick); }); });
-            }
-        }
+        // The station directory, as navigation builds it.
+        for (const DirectoryMenuItem& item : directoryMenu())
+            addDirectoryItem(menu, item);
     } else {
         for (Control* control : main.controls.controls()) {
             auto* item = dynamic_cast<MenuItemControl*>(control);

@@ -11,6 +11,8 @@
 class ControlView;
 class Program;
 class ScrollBoxView;
+class QMenu;
+struct DirectoryMenuItem;
 
 class MainWindow : public QWidget, public MenuPresenter, private ControlListener {
 public:
@@ -29,6 +31,7 @@ private:
     void buildViews();
     ControlView* createView(Control& control, QWidget* parent);
     void deliver(const std::function<void()>& handler);
+    void addDirectoryItem(QMenu& menu, const DirectoryMenuItem& item);
 
     Program& m_program;
     QHash<const Control*, ControlView*> m_views;
