@@ -7,6 +7,7 @@
 #include "core/Failure.h"
 #include "forms/VoiceForm1.h"
 #include "support/StationFixture.h"
+#include "support/Text.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,14 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString crlf(std::initializer_list<const char*> lines)
-{
-    QStringList all;
-    for (const char* line : lines)
-        all.append(QString::fromUtf8(line));
-    return all.join(QStringLiteral("\r\n"));
-}
 
 class StartUpTest : public ::testing::Test {
 protected:

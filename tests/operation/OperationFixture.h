@@ -5,6 +5,7 @@
 
 #include "hosts/recording/EventLog.h"
 #include "support/ProgramHarness.h"
+#include "support/Text.h"
 
 #include <QJsonObject>
 #include <gtest/gtest.h>
@@ -16,8 +17,8 @@ inline Row stationB(const Row& extra = {})
 {
     Row row{{"EKI_E", "Bee"}, {"ROSEN_E", "Test Line"}, {"HOME", "島1"}, {"STRUCT1", "0111111119"},
             {"NORIBA1", "1"}, {"NORIBA2", "2"},
-            {"ZIKOKU1", "西:西町\r\n\r\n10:,西12"},
-            {"ZIKOKU2", "東:東町\r\n\r\n10:,東06,東20"}};
+            {"ZIKOKU1", crlf({"西:西町", "", "10:,西12"})},
+            {"ZIKOKU2", crlf({"東:東町", "", "10:,東06,東20"})}};
     for (auto it = extra.begin(); it != extra.end(); ++it)
         row.insert(it.key(), it.value());
     return row;
