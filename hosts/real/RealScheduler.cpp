@@ -39,6 +39,7 @@ void RealScheduler::arm(TimerControl& control, qint64 dueNs)
         connect(armed.timer.get(), &QTimer::timeout, this, [this, target] { fire(*target); });
     }
     armed.dueNs = dueNs;
+    armed.sequence = ++m_sequence;
     const qint64 waitNs = dueNs - m_monotonic.nsecsElapsed();
     // Qt timers count whole milliseconds: rounding to the nearest one keeps
     // the ticks centred on their deadlines.
@@ -65,6 +66,34 @@ void RealScheduler::timerDestroyed(TimerControl& control)
 }
 
 void RealScheduler::fire(TimerControl& control)
+{
+    auto it = m_armed.find(&control);
+    if (it == m_armed.end() || !control.enabled())
+        return;
+    // Qt times each timer to the whole millisecond, so of two ticks due at
+    // the same moment either may come first. Ticks due no later than this one
+    // go first, in the order of their deadlines and then of their arming, as
+    // in simulated time.
+    const std::pair<qint64, quint64> key{it->second.dueNs, it->second.sequence};
+    for (;;) {
+        TimerControl* earlier = nullptr;
+        std::pair<qint64, quint64> earliest = key;
+        for (const auto& [other, armed] : m_armed) {
+            const std::pair<qint64, quint64> otherKey{armed.dueNs, armed.sequence};
+            if (other != &control && other->enabled() && armed.timer->isActive() && otherKey < earliest) {
+                earlier = other;
+                earliest = otherKey;
+            }
+        }
+        if (!earlier)
+            break;
+        m_armed[earlier].timer->stop();
+        fireDue(*earlier);
+    }
+    fireDue(control);
+}
+
+void RealScheduler::fireDue(TimerControl& control)
 {
     auto it = m_armed.find(&control);
     if (it == m_armed.end() || !control.enabled())

@@ -47,14 +47,17 @@ private:
     struct Armed {
         std::unique_ptr<QTimer> timer;
         qint64 dueNs = 0;
+        quint64 sequence = 0;  // order of arming, for ticks due at the same moment
     };
     void arm(TimerControl& control, qint64 dueNs);
     void fire(TimerControl& control);
+    void fireDue(TimerControl& control);
     void scheduleClock();
     void clockTick();
 
     QElapsedTimer m_monotonic;
     std::unordered_map<TimerControl*, Armed> m_armed;
+    quint64 m_sequence = 0;
     TimerControl* m_firing = nullptr;
     qint64 m_firingDueNs = 0;
     bool m_firingRearmed = false;

@@ -1,5 +1,5 @@
-// Simulated time: clock ticks on whole seconds, timers on their deadlines,
-// interval changes restarting the period, deterministic order.
+// Simulated time: clock ticks on whole seconds, failing handlers, midnight.
+// The timers' contract, common to both schedulers, is in SchedulerContractTest.
 
 #include "core/ClockControl.h"
 #include "core/EventDispatch.h"
@@ -42,44 +42,6 @@ TEST_F(SchedulerTest, ClockTicksOnWholeSecondsWithTheDecodedTime)
     clock.setAutomaticUpdate(false);
     scheduler.advance(3000);
     EXPECT_EQ(trace.size(), 5);
-}
-
-TEST_F(SchedulerTest, TimersKeepTheirDeadlinesAndRestartOnANewInterval)
-{
-    TimerControl timer(controls, QStringLiteral("Train01t"), scheduler, dispatch, 10, false);
-    timer.onTimer = [&] {
-        trace.append(now());
-        if (trace.size() == 3)
-            timer.setInterval(25);  // the next tick comes one new interval after this one
-        if (trace.size() == 5)
-            timer.setEnabled(false);
-    };
-    timer.setEnabled(true);
-    scheduler.advance(200);
-    EXPECT_EQ(trace, (QStringList{"10", "20", "30", "55", "80"}));
-}
-
-TEST_F(SchedulerTest, EnablingARunningTimerOrSettingTheSameIntervalChangesNothing)
-{
-    TimerControl timer(controls, QStringLiteral("Timer1"), scheduler, dispatch, 500, true);
-    timer.onTimer = [&] { trace.append(now()); };
-    scheduler.advance(300);
-    timer.setEnabled(true);
-    timer.setInterval(500);
-    scheduler.advance(800);
-    EXPECT_EQ(trace, (QStringList{"500", "1000"}));
-}
-
-TEST_F(SchedulerTest, SimultaneousEventsComeInTheOrderTheyWereArmed)
-{
-    TimerControl first(controls, QStringLiteral("A"), scheduler, dispatch, 100, false);
-    TimerControl second(controls, QStringLiteral("B"), scheduler, dispatch, 50, false);
-    first.onTimer = [&] { trace.append("A" + now()); };
-    second.onTimer = [&] { trace.append("B" + now()); };
-    first.setEnabled(true);
-    second.setEnabled(true);
-    scheduler.advance(200);
-    EXPECT_EQ(trace, (QStringList{"B50", "A100", "B100", "B150", "A200", "B200"}));
 }
 
 TEST_F(SchedulerTest, AFailingHandlerIsReportedAndTheNextTickRuns)
