@@ -9,11 +9,11 @@
 #include "core/Control.h"
 #include "core/Host.h"
 #include "core/IniFile.h"
+#include "core/MediaPlayerControl.h"
 #include "core/MenuItemControl.h"
 #include "core/PictureControl.h"
 #include "core/TimerControl.h"
 #include "forms/SceneConstants.h"
-#include "core/MediaPlayerControl.h"
 
 #include <QImage>
 #include <QVector>
