@@ -15,35 +15,66 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <ostream>
 #include <vector>
 
 namespace {
 
-struct VirtualTime {
-    static constexpr qint64 kToleranceMs = 0;
-    VirtualScheduler scheduler{(8 * 3600 + 14 * 60 + 55) * 1000 + 500};
-    qint64 start = 0;
-
-    void begin() { start = scheduler.elapsed(); }
-    qint64 now() const { return scheduler.elapsed() - start; }
-    void runUntil(qint64 ms) { scheduler.runUntil(start + ms); }
+// The time a test runs in, simulated or real.
+class Time {
+public:
+    virtual ~Time() = default;
+    virtual Scheduler& scheduler() = 0;
+    virtual qint64 toleranceMs() const = 0;
+    virtual void begin() = 0;
+    virtual qint64 now() const = 0;  // ms since begin
+    virtual void runUntil(qint64 ms) = 0;
 };
 
-struct RealTime {
-    // Wide enough for a loaded machine, narrow against the steps the tests tell apart (80 ms and more).
-    static constexpr qint64 kToleranceMs = 30;
-    RealScheduler scheduler;
-    QElapsedTimer clock;
+class VirtualTime : public Time {
+public:
+    Scheduler& scheduler() override { return m_scheduler; }
+    qint64 toleranceMs() const override { return 0; }
+    void begin() override { m_start = m_scheduler.elapsed(); }
+    qint64 now() const override { return m_scheduler.elapsed() - m_start; }
+    void runUntil(qint64 ms) override { m_scheduler.runUntil(m_start + ms); }
 
-    void begin() { clock.start(); }
-    qint64 now() const { return clock.elapsed(); }
-    void runUntil(qint64 ms)
+private:
+    VirtualScheduler m_scheduler{(8 * 3600 + 14 * 60 + 55) * 1000 + 500};
+    qint64 m_start = 0;
+};
+
+class RealTime : public Time {
+public:
+    Scheduler& scheduler() override { return m_scheduler; }
+    // Wide enough for a loaded machine, narrow against the steps the tests tell apart (80 ms and more).
+    qint64 toleranceMs() const override { return 30; }
+    void begin() override { m_clock.start(); }
+    qint64 now() const override { return m_clock.elapsed(); }
+    void runUntil(qint64 ms) override
     {
         QEventLoop loop;
         QTimer::singleShot(int(qMax<qint64>(0, ms - now())), Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
     }
+
+private:
+    RealScheduler m_scheduler;
+    QElapsedTimer m_clock;
 };
+
+enum class TimeKind { Virtual, Real };
+
+void PrintTo(TimeKind kind, std::ostream* out)
+{
+    *out << (kind == TimeKind::Virtual ? "simulated time" : "wall-clock time");
+}
+
+std::string kindName(const ::testing::TestParamInfo<TimeKind>& info)
+{
+    return info.param == TimeKind::Virtual ? "VirtualTime" : "RealTime";
+}
 
 struct Errors : ErrorReporter {
     QStringList messages;
@@ -55,83 +86,74 @@ struct Tick {
     qint64 atMs;
 };
 
-template <typename Time>
-class SchedulerContract : public ::testing::Test {
+class SchedulerContract : public ::testing::TestWithParam<TimeKind> {
 protected:
     Errors errors;
     EventDispatch dispatch{errors};
-    Time time;
+    std::unique_ptr<Time> time = GetParam() == TimeKind::Virtual ? std::unique_ptr<Time>(new VirtualTime)
+                                                                  : std::unique_ptr<Time>(new RealTime);
     ControlSet controls{QStringLiteral("test")};
     std::vector<Tick> ticks;
 
-    void record(const QString& timer) { ticks.push_back({timer, time.now()}); }
+    void record(const QString& timer) { ticks.push_back({timer, time->now()}); }
 
     void expectTicks(const std::vector<Tick>& expected)
     {
         ASSERT_EQ(ticks.size(), expected.size());
         for (size_t i = 0; i < expected.size(); ++i) {
             EXPECT_EQ(ticks[i].timer, expected[i].timer) << "tick " << i;
-            EXPECT_NEAR(double(ticks[i].atMs), double(expected[i].atMs), double(Time::kToleranceMs))
+            EXPECT_NEAR(double(ticks[i].atMs), double(expected[i].atMs), double(time->toleranceMs()))
                 << "tick " << i << " of " << expected[i].timer.toStdString();
         }
         EXPECT_TRUE(errors.messages.isEmpty());
     }
 };
 
-struct TimeNames {
-    template <typename T>
-    static std::string GetName(int)
-    {
-        return std::is_same_v<T, VirtualTime> ? "VirtualTime" : "RealTime";
-    }
-};
-
-using Times = ::testing::Types<VirtualTime, RealTime>;
-TYPED_TEST_SUITE(SchedulerContract, Times, TimeNames);
-
 }  // namespace
 
-TYPED_TEST(SchedulerContract, TimersKeepTheirDeadlinesAndRestartOnANewInterval)
+INSTANTIATE_TEST_SUITE_P(Schedulers, SchedulerContract, ::testing::Values(TimeKind::Virtual, TimeKind::Real), kindName);
+
+TEST_P(SchedulerContract, TimersKeepTheirDeadlinesAndRestartOnANewInterval)
 {
-    TimerControl timer(this->controls, QStringLiteral("Train01t"), this->time.scheduler, this->dispatch, 40, false);
+    TimerControl timer(controls, QStringLiteral("Train01t"), time->scheduler(), dispatch, 40, false);
     timer.onTimer = [&] {
-        this->record(QStringLiteral("T"));
-        if (this->ticks.size() == 3)
+        record(QStringLiteral("T"));
+        if (ticks.size() == 3)
             timer.setInterval(100);  // the next tick comes one new interval after this tick's deadline
-        if (this->ticks.size() == 5)
+        if (ticks.size() == 5)
             timer.setEnabled(false);
     };
-    this->time.begin();
+    time->begin();
     timer.setEnabled(true);
-    this->time.runUntil(450);
-    this->expectTicks({{"T", 40}, {"T", 80}, {"T", 120}, {"T", 220}, {"T", 320}});
+    time->runUntil(450);
+    expectTicks({{"T", 40}, {"T", 80}, {"T", 120}, {"T", 220}, {"T", 320}});
 }
 
-TYPED_TEST(SchedulerContract, EnablingARunningTimerOrSettingTheSameIntervalChangesNothing)
+TEST_P(SchedulerContract, EnablingARunningTimerOrSettingTheSameIntervalChangesNothing)
 {
-    TimerControl timer(this->controls, QStringLiteral("Timer1"), this->time.scheduler, this->dispatch, 200, false);
-    timer.onTimer = [&] { this->record(QStringLiteral("T")); };
-    this->time.begin();
+    TimerControl timer(controls, QStringLiteral("Timer1"), time->scheduler(), dispatch, 200, false);
+    timer.onTimer = [&] { record(QStringLiteral("T")); };
+    time->begin();
     timer.setEnabled(true);
-    this->time.runUntil(120);
+    time->runUntil(120);
     timer.setEnabled(true);
     timer.setInterval(200);
-    this->time.runUntil(490);
+    time->runUntil(490);
     timer.setEnabled(false);
-    this->expectTicks({{"T", 200}, {"T", 400}});
+    expectTicks({{"T", 200}, {"T", 400}});
 }
 
-TYPED_TEST(SchedulerContract, SimultaneousEventsComeInTheOrderTheyWereArmed)
+TEST_P(SchedulerContract, SimultaneousEventsComeInTheOrderTheyWereArmed)
 {
-    TimerControl first(this->controls, QStringLiteral("A"), this->time.scheduler, this->dispatch, 200, false);
-    TimerControl second(this->controls, QStringLiteral("B"), this->time.scheduler, this->dispatch, 100, false);
-    first.onTimer = [&] { this->record(QStringLiteral("A")); };
-    second.onTimer = [&] { this->record(QStringLiteral("B")); };
-    this->time.begin();
+    TimerControl first(controls, QStringLiteral("A"), time->scheduler(), dispatch, 200, false);
+    TimerControl second(controls, QStringLiteral("B"), time->scheduler(), dispatch, 100, false);
+    first.onTimer = [&] { record(QStringLiteral("A")); };
+    second.onTimer = [&] { record(QStringLiteral("B")); };
+    time->begin();
     first.setEnabled(true);
     second.setEnabled(true);
-    this->time.runUntil(450);
+    time->runUntil(450);
     first.setEnabled(false);
     second.setEnabled(false);
-    this->expectTicks({{"B", 100}, {"A", 200}, {"B", 200}, {"B", 300}, {"A", 400}, {"B", 400}});
+    expectTicks({{"B", 100}, {"A", 200}, {"B", 200}, {"B", 300}, {"A", 400}, {"B", 400}});
 }
