@@ -599,8 +599,8 @@ _codes_cache = {}
 # ----- one train per track at a time -----
 
 def terminal_minutes(net, fields, terms):
-    """Minutes of every slot taken by trains ending there: the window from the
-    minute after the neighbour's departure to the minute after that."""
+    """(arrival, departure) minutes of the trains ending on every slot: the
+    minute after the neighbour's departure and the minute after that."""
     taken = defaultdict(set)
     for row in net.rows:
         rec = terms[row.key]
@@ -612,7 +612,7 @@ def terminal_minutes(net, fields, terms):
             neighbour = row.line.rows[row.index + offset]
             for t, d, _, _, fam in fields[(neighbour.key, rec[cy])].deps:
                 if _codes_cache[fam][d] == rec["END"]:
-                    taken[(row.key, rec[ha])].update((t + 1, t + 2))
+                    taken[(row.key, rec[ha])].add((t + 1, t + 2))
     return taken
 
 
@@ -630,7 +630,7 @@ def place_row(row, fields, taken):
     next train's begin: a clash goes to a free spare track of the same
     direction, else to the nearest free minute, a later one first (on its
     own track, else on a spare)."""
-    occupied = {slot: set(taken.get((row.key, slot), ())) for slot in range(1, 5)}
+    occupied = {slot: {m for window in taken.get((row.key, slot), ()) for m in window} for slot in range(1, 5)}
     deps = []
     for slot in range(1, 5):
         field = fields[(row.key, slot)]
@@ -696,17 +696,15 @@ def one_train_per_track(net, fields, ends):
     else:
         fail("the departures do not settle on their tracks")
     for (key, slot), field in fields.items():
-        field.passes = clear_passes(field, taken.get((key, slot), ()))
+        field.passes = clear_passes(field, {m for window in taken.get((key, slot), ()) for m in window})
     check_one_train_per_track(net, fields, taken)
 
 
 def check_one_train_per_track(net, fields, taken):
     for row in net.rows:
         for slot in range(1, 5):
-            minutes = [(t - 1, t) for t, *_ in fields[(row.key, slot)].deps]
-            minutes += [(t, t + 1) for t in sorted(taken.get((row.key, slot), ())) if t + 1 in taken[(row.key, slot)]
-                        and t - 1 not in taken[(row.key, slot)]]
-            minutes.sort()
+            minutes = sorted([(t - 1, t) for t, *_ in fields[(row.key, slot)].deps]
+                             + list(taken.get((row.key, slot), ())))
             for (a0, d0), (a1, d1) in zip(minutes, minutes[1:]):
                 if a1 <= d0:
                     fail(f"two trains at once on slot {slot} of {row.key}: {a0}-{d0} and {a1}-{d1}")
