@@ -1,7 +1,8 @@
 // A whole service day at every station row of the built network, in
 // simulated time: on every track each stopping train sent in (its run-in
-// sound) halts (its door-open sound). One program per line moves from row to
-// row, so the test costs the days themselves and little else.
+// sound) halts (its door-open sound) and leaves again (its departure sound),
+// so no train took the place of another. One program per line moves from
+// row to row, so the test costs the days themselves and little else.
 
 #include "support/Paths.h"
 #include "support/ProgramHarness.h"
@@ -38,6 +39,7 @@ QStringList stationsOf(const QString& line)
 struct Track {
     int sentIn = 0;  // stopping and terminating trains sent in
     int halted = 0;
+    int departed = 0;
 };
 
 class NetworkDay : public ::testing::TestWithParam<const char*> {};
@@ -63,6 +65,7 @@ TEST_P(NetworkDay, EveryStoppingTrainSentInHaltsOnEveryTrack)
 
     int sentIn = 0;
     int halted = 0;
+    int departed = 0;
     double worst = 100.0;
     QString worstTrack;
     for (const QString& station : stations) {
@@ -81,14 +84,18 @@ TEST_P(NetworkDay, EveryStoppingTrainSentInHaltsOnEveryTrack)
             const QString file = e.fields[QStringLiteral("file")].toString();
             if (player >= 1 && player <= 4 && file.endsWith(QLatin1String("_s.wav")))
                 ++tracks[player - 1].sentIn;
+            else if (player >= 1 && player <= 4 && file.endsWith(QLatin1String("_r.wav")))
+                ++tracks[player - 1].departed;
             else if (player >= 5 && player <= 8 && file == QStringLiteral("Sound/open%1.wav").arg(player - 4))
                 ++tracks[player - 5].halted;
         }
         for (int slot = 1; slot <= 4; ++slot) {
             const Track& t = tracks[slot - 1];
             EXPECT_EQ(t.halted, t.sentIn) << station.toStdString() << " slot " << slot;
+            EXPECT_EQ(t.departed, t.sentIn) << station.toStdString() << " slot " << slot;
             sentIn += t.sentIn;
             halted += t.halted;
+            departed += t.departed;
             if (t.sentIn > 0 && 100.0 * t.halted / t.sentIn < worst) {
                 worst = 100.0 * t.halted / t.sentIn;
                 worstTrack = QStringLiteral("%1 slot %2 (%3 of %4)").arg(station).arg(slot).arg(t.halted).arg(t.sentIn);
@@ -99,7 +106,8 @@ TEST_P(NetworkDay, EveryStoppingTrainSentInHaltsOnEveryTrack)
     }
     EXPECT_GT(sentIn, 0);
     std::cout << line.toStdString() << ": " << stations.size() << " rows, " << sentIn << " stopping trains sent in, "
-              << halted << " halted (" << (sentIn ? 100.0 * halted / sentIn : 0.0) << " %); lowest track "
+              << halted << " halted (" << (sentIn ? 100.0 * halted / sentIn : 0.0) << " %), " << departed
+              << " left again; lowest track "
               << (worstTrack.isEmpty() ? "all 100 %" : (QString::number(worst, 'f', 2) + " % " + worstTrack).toStdString())
               << std::endl;
 }
