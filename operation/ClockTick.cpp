@@ -146,6 +146,11 @@ void TMainForm1::dispatchTrain(int slot, bool passing)
     else
         train.setLeft(Panel03.width() + 2000 + spread);
 
+    // A run-in starts at the first interval of its profile, not at whatever
+    // the slot's previous train left: a train that replaced a standing one
+    // would otherwise crawl in at 200 ms a step.
+    if (!passing)
+        trainTimer(slot).setInterval(10);
     trainTimer(slot).setTag(0);
     trainTimer(slot).setEnabled(true);
     if (S02.checked())

@@ -146,10 +146,15 @@ void TMainForm1::doorTick(int slot)
     const bool last = closing ? step == 11 : step == 9;
 
     strip.setCutout(false);
-    for (int x : positions) {
-        if (frame == kNothing || (timer.tag() != 0 && timer.tag() != 1))
-            continue;
-        drawDoorFrame(slot, frame, x);
+    // One painter for all doors of the tick; the last closing step wipes the
+    // whole strip once, whatever the doors drew before.
+    if (!positions.isEmpty() && frame != kNothing && (timer.tag() == 0 || timer.tag() == 1)) {
+        {
+            QPainter painter(&strip.canvas());
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            for (int x : positions)
+                painter.drawImage(x, 0, doorFrames(slot)[frame]);
+        }
         if (last) {
             timer.setEnabled(false);
             if (closing) {

@@ -135,6 +135,10 @@ void TMainForm1::Train00tTimer()
         train.setTag(train.tag() - 1);
         if (train.tag() > 0)
             continue;
+        // Only a standing train departs; a countdown that ends while the
+        // slot's train still runs in is spent, and that train halts.
+        if (trainTimer(slot).enabled())
+            continue;
         if (S01.checked())
             playTrainSound(slot, QStringLiteral("_r.wav"));
         trainTimer(slot).setTag(1);

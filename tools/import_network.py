@@ -383,6 +383,7 @@ class Field:
     def __init__(self):
         self.deps = []    # (time, dest, kind, train, code family)
         self.passes = set()
+        self.moved = []   # (shown time, real time, real slot, dest, kind) of departures moved here
 
 
 def other_railway_services(day):
@@ -449,11 +450,11 @@ def build_fields(net, day):
     return fields, ends
 
 
-def clear_passes(field):
+def clear_passes(field, also=()):
     """Passing minutes moved off the minutes in which a stopping train of the
     same track arrives or leaves: one track shows one train at a time, and a
     passing train sent in then would take the place of the stopping one."""
-    occupied = set()
+    occupied = set(also)
     for t, *_ in field.deps:
         occupied.update((t - 1, t))
     cleared = set()
@@ -595,6 +596,139 @@ def terminals(net, fields, ends, codes):
 _codes_cache = {}
 
 
+# ----- one train per track at a time -----
+
+def terminal_minutes(net, fields, terms):
+    """(arrival, departure) minutes of the trains ending on every slot: the
+    minute after the neighbour's departure and the minute after that."""
+    taken = defaultdict(set)
+    for row in net.rows:
+        rec = terms[row.key]
+        if not rec["END"]:
+            continue
+        for offset, cy, ha in ((-1, "CYAKU1", "HATU1"), (1, "CYAKU2", "HATU2")):
+            if not rec[cy] or not 1 <= rec[ha] <= 4:
+                continue
+            neighbour = row.line.rows[row.index + offset]
+            for t, d, _, _, fam in fields[(neighbour.key, rec[cy])].deps:
+                if _codes_cache[fam][d] == rec["END"]:
+                    taken[(row.key, rec[ha])].add((t + 1, t + 2))
+    return taken
+
+
+def spare_slots(row, slot):
+    """Other slots of the row that show the same line's stopping trains in the same direction."""
+    flags = LAYOUT_FLAGS[row.layout["HOME"]]
+    mine = {(t.line, t.station, t.direction) for t in slot_terms(row, slot) if t.what != "pass"}
+    return [s for s in range(1, 5) if s != slot and s in flags and slot in flags and flags[s] == flags[slot]
+            and mine & {(t.line, t.station, t.direction) for t in slot_terms(row, s) if t.what != "pass"}]
+
+
+def place_row(row, fields, taken):
+    """Puts the row's departures so that on every slot one train's minutes
+    (arrival, the minute before the departure, to departure) end before the
+    next train's begin: a clash goes to a free spare track of the same
+    direction, else to the nearest free minute, a later one first (on its
+    own track, else on a spare)."""
+    occupied = {slot: {m for window in taken.get((row.key, slot), ()) for m in window} for slot in range(1, 5)}
+    deps = []
+    for slot in range(1, 5):
+        field = fields[(row.key, slot)]
+        real = {(t, d, k): (rt, rs) for t, rt, rs, d, k in field.moved}
+        for dep in field.deps:
+            rt, rs = real.get(dep[:3], (dep[0], slot))
+            deps.append((rt, rs, slot, dep))
+        field.deps = []
+        field.moved = []
+    changed = False
+    for real_time, real_slot, was_slot, dep in sorted(deps, key=lambda e: (e[0], e[1], e[3][1:3])):
+        t = real_time
+        def free(slot, minute):
+            return not occupied[slot] & {minute - 1, minute}
+        tracks = [real_slot] + spare_slots(row, real_slot)
+        choice = None
+        for minute in [t] + [t + sign * shift for shift in range(1, 120) for sign in (1, -1)]:
+            choice = next(((slot, minute) for slot in tracks if free(slot, minute)), None)
+            if choice:
+                break
+        slot, minute = choice
+        occupied[slot].update((minute - 1, minute))
+        fields[(row.key, slot)].deps.append((minute,) + dep[1:])
+        if (slot, minute) != (real_slot, real_time):
+            fields[(row.key, slot)].moved.append((minute, real_time, real_slot, dep[1], dep[2]))
+        changed |= (slot, minute) != (was_slot, dep[0])
+    for slot in range(1, 5):
+        fields[(row.key, slot)].deps.sort(key=lambda dep: dep[:3])
+        fields[(row.key, slot)].moved.sort()
+    return changed
+
+
+def one_train_per_track(net, fields, ends):
+    """Places every row's departures around the trains ending there; a move
+    at a neighbour moves the trains ending here, so repeat until nothing
+    changes. Then clears the passing minutes again."""
+    # Rows of one station that show the same tracks (a station of two lines)
+    # are placed once, around the trains ending on either row, and stay alike.
+    groups = defaultdict(list)
+    for row in net.rows:
+        shown = tuple((t.line, t.station, t.direction, t.what, tuple(t.filters))
+                      for slot in range(1, 5) for t in slot_terms(row, slot))
+        deps = tuple(tuple(fields[(row.key, slot)].deps) for slot in range(1, 5))
+        groups[(shown, deps) if shown else row.key].append(row)
+    for _ in range(10):
+        terms = terminals(net, fields, ends, None)
+        taken = terminal_minutes(net, fields, terms)
+        changed = False
+        for rows in groups.values():
+            first = rows[0]
+            shared = {(first.key, slot): set().union(*(taken.get((r.key, slot), set()) for r in rows))
+                      for slot in range(1, 5)}
+            changed |= place_row(first, fields, shared)
+            for other in rows[1:]:
+                for slot in range(1, 5):
+                    mine, theirs = fields[(first.key, slot)], fields[(other.key, slot)]
+                    theirs.deps, theirs.moved = list(mine.deps), list(mine.moved)
+                    taken[(other.key, slot)] = shared[(first.key, slot)]
+            for slot in range(1, 5):
+                taken[(first.key, slot)] = shared[(first.key, slot)]
+        if not changed:
+            break
+    else:
+        fail("the departures do not settle on their tracks")
+    for (key, slot), field in fields.items():
+        field.passes = clear_passes(field, {m for window in taken.get((key, slot), ()) for m in window})
+    check_one_train_per_track(net, fields, taken)
+
+
+def check_one_train_per_track(net, fields, taken):
+    for row in net.rows:
+        for slot in range(1, 5):
+            minutes = sorted([(t - 1, t) for t, *_ in fields[(row.key, slot)].deps]
+                             + list(taken.get((row.key, slot), ())))
+            for (a0, d0), (a1, d1) in zip(minutes, minutes[1:]):
+                if a1 <= d0:
+                    fail(f"two trains at once on slot {slot} of {row.key}: {a0}-{d0} and {a1}-{d1}")
+
+
+def move_counts(net, fields):
+    """Per line: departures, moved to a spare track, moved in time by one minute, by more."""
+    counts = defaultdict(Counter)
+    for row in net.rows:
+        for slot in range(1, 5):
+            field = fields[(row.key, slot)]
+            c = counts[row.line.rosen_j]
+            c["departures"] += len(field.deps)
+            for shown, real, real_slot, _, _ in field.moved:
+                if real_slot != slot:
+                    c["track"] += 1
+                elif abs(shown - real) == 1:
+                    c["later 1" if shown > real else "earlier 1"] += 1
+                else:
+                    c["more"] += 1
+                    c["most"] = max(c["most"], abs(shown - real))
+    return counts
+
+
 def codes_of(net, key):
     return _codes_cache[net.lines[key[0]].family]
 
@@ -622,6 +756,9 @@ def write_timetables(net, day, label, fields, ends, out_dir, stats):
                 out.append(f"ZIKOKU{slot}:")
                 out.extend(text.split("\r\n") if text else [])
                 out.append(".")
+                for shown, real, real_slot, dest, _ in field.moved:
+                    where = f" on slot {real_slot}" if real_slot != slot else ""
+                    out.append(f"# moved: {format_hour(shown)}{shown % 60:02d} {dest}, real {format_hour(real)}{real % 60:02d}{where}")
                 ptext = render_passes(field)
                 out.append(f"P_ZIKOKU{slot}:")
                 out.extend(ptext.split("\r\n") if ptext else [])
@@ -726,10 +863,17 @@ def main():
     out_dir = NET / "timetables"
     out_dir.mkdir(exist_ok=True)
     for (day, name, label), (fields, ends) in zip(DAY_TYPES, per_day):
+        one_train_per_track(net, fields, ends)
         stats = Counter()
         write_timetables(net, name, label, fields, ends, out_dir, stats)
         print(f"{name}: {len(net.rows)} rows, {stats['departures']} departures, "
               f"{stats['passes']} passes, {stats['terminals']} terminal rows")
+        counts = move_counts(net, fields)
+        for line in net.lines.values():
+            c = counts[line.rosen_j]
+            moved = c["track"] + c["later 1"] + c["earlier 1"] + c["more"]
+            print(f"  {line.rosen_j}\t{c['departures']}\tmoved {moved}\ttrack {c['track']}\t"
+                  f"+1 {c['later 1']}\t-1 {c['earlier 1']}\tmore {c['more']} (at most {c['most']})")
     print(f"sounds: {write_sounds()} stems")
 
 

@@ -74,18 +74,52 @@ TEST_F(OperationTest, TerminatingTrainArrivesWithoutMarkAndLeavesAtTheWindowsEnd
     EXPECT_EQ(m.Train01t.tag(), 1);
 }
 
-TEST_F(OperationTest, ACountdownThatEndsDuringTheRunInTurnsItIntoADeparture)
+TEST_F(OperationTest, ACountdownThatEndsDuringTheRunInLeavesTheTrainRunningIn)
 {
     TMainForm1& m = start(QTime(10, 4, 58));
     runUntil(QTime(10, 5, 3));
     ASSERT_TRUE(m.Train02t.enabled());
     m.Train02.setTag(1);
     runUntil(QTime(10, 5, 6));
-    EXPECT_EQ(m.Train02t.tag(), 1);
+    // Only a standing train departs: the countdown is spent, the run-in goes on.
+    EXPECT_EQ(m.Train02.tag(), 0);
+    EXPECT_EQ(m.Train02t.tag(), 0);
     runUntil(QTime(10, 5, 59));
-    // It ran on in its direction and never halted.
-    EXPECT_FALSE(sounds().contains("MediaPlayer6:Sound/open2.wav"));
-    EXPECT_GT(m.Train02.left(), (1500 - 600) / 2 + 50);
+    EXPECT_TRUE(sounds().contains("MediaPlayer6:Sound/open2.wav"));
+    const int offset = m.Train02.left() - ((1500 - 600) / 2 + 50);
+    EXPECT_TRUE(offset == 0 || offset == 1) << offset;
+    EXPECT_FALSE(sounds().contains("MediaPlayer2:Sound/t_r.wav"));
+}
+
+TEST_F(OperationTest, TrainsOverlappingOnOneSlotEachHalt)
+{
+    // The second train arrives in the minute the first departs, the third in
+    // the minute the second departs; three more follow at four minutes.
+    TMainForm1& m = start(QTime(10, 4, 58), {{"ZIKOKU2", "東:東町\r\n\r\n10:,東06,東07,東08,東12,東16,東20"}});
+    const int stopPoint = (1500 - 600) / 2 + 50;
+    QStringList halts;
+    int departures = 0;
+    bool wasEnabled = false;
+    program.onChange = [&](Control& c) {
+        if (&c != &m.Train02t)
+            return;
+        if (wasEnabled && !m.Train02t.enabled()) {
+            if (m.Train02t.tag() == 0) {
+                const int offset = m.Train02.left() - stopPoint;
+                halts.append(program.time().left(5) + (offset == 0 || offset == 1 ? "" : " off the rest band"));
+            } else {
+                ++departures;
+            }
+        }
+        wasEnabled = m.Train02t.enabled();
+    };
+    runUntil(QTime(10, 25, 0));
+    EXPECT_TRUE(program.errors().isEmpty()) << program.errors().join('\n').toStdString();
+    EXPECT_EQ(halts.join(" ").toStdString(), "10:05 10:06 10:07 10:11 10:15 10:19");
+    // The standing first and second trains are replaced; the others run out
+    // to the end.
+    EXPECT_EQ(departures, 4);
+    EXPECT_FALSE(m.Train02t.enabled());
 }
 
 TEST_F(OperationTest, ASkippedSecondZeroSkipsTheWholeMinute)
