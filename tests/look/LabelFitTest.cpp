@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QImage>
+#include <QMap>
 #include <QPainter>
 #include <QRawFont>
 #include <QSet>
@@ -80,6 +81,7 @@ TEST(LabelFit, EveryLabelOfEveryDirectoryStationIsWholeInItsMappedFace)
     ProgramHarness program(fixture);
     TMainForm1& m = program.start(QStringLiteral("銀座線"), QStringLiteral("渋谷"), QTime(12, 0, 30));
     QSet<QString> seen;
+    QMap<QString, int> shrunkBy;
     int stations = 0, labels = 0, shrunk = 0, narrowed = 0, moved = 0, pixel8 = 0, outlined8 = 0;
     for (const DirectoryGroup& group : stationDirectory()) {
         for (const DirectoryEntry& entry : group.items) {
@@ -115,7 +117,10 @@ TEST(LabelFit, EveryLabelOfEveryDirectoryStationIsWholeInItsMappedFace)
                 if (c->look.fontPixels == 8 && !pixelExact)
                     ++outlined8;
                 pixel8 += c->look.fontPixels == 8 && pixelExact;
-                shrunk += text.font.pixelSize() < c->look.fontPixels;
+                if (text.font.pixelSize() < c->look.fontPixels) {
+                    ++shrunk;
+                    ++shrunkBy[c->name()];
+                }
                 narrowed += text.font.stretch() != QFont::AnyStretch && text.font.stretch() != 100;
                 // Where the window's own face would have put the text, less a move.
                 moved += !text.lines.isEmpty() && text.lines.first().origin.y()
@@ -128,6 +133,8 @@ TEST(LabelFit, EveryLabelOfEveryDirectoryStationIsWholeInItsMappedFace)
     std::cout << stations << " stations, " << labels << " distinct label texts: " << shrunk
               << " shrunk by a pixel or more, " << narrowed << " narrowed, " << moved << " moved off the design baseline; 8-pixel texts: " << pixel8
               << " in the pixel face, " << outlined8 << " too wide for it\n";
+    for (auto it = shrunkBy.cbegin(); it != shrunkBy.cend(); ++it)
+        std::cout << "  shrunk " << it.key().toStdString() << ": " << it.value() << "\n";
     // The pixel face carries the small type; only the longest romanised names need the outline face.
     EXPECT_GT(pixel8, 20 * outlined8);
 }

@@ -109,7 +109,6 @@ TEST(WindowLook, TheSceneBarHasBothArrowButtonsAndADarkerThumb)
     EXPECT_GE(add.width(), 10);
     EXPECT_GE(add.right(), 960);
     const QImage image = bar->grab().toImage();
-    image.save(QStringLiteral("scene-bar.png"));
     const QColor track = image.pixelColor((sub.right() + thumb.left()) / 2, 6);
     const QColor handle = image.pixelColor(thumb.center());
     EXPECT_GT(track.lightness(), 230);  // a white track
