@@ -4,7 +4,7 @@
 #include "forms/MainForm1.h"
 
 #include "data/DataForm1.h"
-#include "scene/StationRules.h"
+#include "data/StationRules.h"
 
 void TMainForm1::Button1Click(Control*)
 {

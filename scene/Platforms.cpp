@@ -7,7 +7,7 @@
 #include "core/Conversion.h"
 #include "data/DataForm1.h"
 #include "data/ShiftJisText.h"
-#include "scene/PlatformLayouts.h"
+#include "data/PlatformLayouts.h"
 
 #include <QPainter>
 

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libqt6sql6-sqlite
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab-ipadic-utf8
-  fonts-ipafont-gothic fonts-noto-cjk fonts-mplus
+  fonts-ipafont-gothic fonts-noto-cjk fonts-mplus fonts-misaki
   xvfb xauth x11-utils imagemagick faketime pulseaudio pulseaudio-utils sox
   libgtest-dev googletest xdg-utils python3
 )

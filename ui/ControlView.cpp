@@ -4,6 +4,7 @@
 #include "forms/MainForm1.h"
 #include "core/PictureControl.h"
 #include "ui/Fonts.h"
+#include "ui/LabelText.h"
 
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -41,6 +42,8 @@ void ControlView::sync()
     // Which group of a group bar shows is the bar's affair.
     if (c.kind() != ControlKind::Group)
         setVisible(c.visible() && c.kind() != ControlKind::Hidden);
+    if (c.kind() == ControlKind::Label)
+        m_textArea = labelTextArea(c);
     update();
 }
 
@@ -169,30 +172,12 @@ void ControlView::paintLabel(QPainter& p)
     if (!c.look.transparent)
         p.fillRect(rect(), toQColor(c.color()));
     p.setPen(toQColor(c.fontColor()));
-    QFont font = windowFont(c.look.font, c.look.fontPixels, c.look.bold, c.look.underline);
-    if (!c.look.wordWrap) {
-        // The installed faces run wider than the ones the window was laid out
-        // for: a text that would be cut is narrowed to fit its label.
-        const int needed = QFontMetrics(font).horizontalAdvance(c.caption());
-        if (needed > width() && needed > 0)
-            font.setStretch(qMax(60, 100 * width() / needed));
-    }
-    p.setFont(font);
-    int flags = c.look.centerVertically ? Qt::AlignVCenter : Qt::AlignTop;
-    switch (c.look.align) {
-    case ControlLook::Align::Left:
-        flags |= Qt::AlignLeft;
-        break;
-    case ControlLook::Align::Center:
-        flags |= Qt::AlignHCenter;
-        break;
-    case ControlLook::Align::Right:
-        flags |= Qt::AlignRight;
-        break;
-    }
-    if (c.look.wordWrap)
-        flags |= Qt::TextWordWrap;
-    p.drawText(rect(), flags, c.caption());
+    ControlLook look = c.look;
+    // A label on a frame of its own is a display (the board clocks): its thin
+    // strokes drawn bold read on the dark frame.
+    if (m_textArea != rect())
+        look.bold = true;
+    drawLabelText(p, fitLabelText(look, c.caption(), size(), m_textArea));
 }
 
 const QImage& ControlView::keyedPicture()

@@ -48,4 +48,5 @@ private:
     QImage m_cache;  // a gradient drawn once
     QString m_cacheKey;
     bool m_pressed = false;
+    QRect m_textArea;  // labels: where the text's ink may go
 };

@@ -17,8 +17,9 @@
 #include <QTimer>
 
 MainWindow::MainWindow(Program& program)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    // Without the customise hint Qt adds the maximise box back to a plain window.
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_program(program)
 {
     setWindowTitle(QStringLiteral("QUOREL NETWORK - REALTIME SIMULATOR"));

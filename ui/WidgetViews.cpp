@@ -4,6 +4,7 @@
 #include "core/ComboBoxControl.h"
 #include "core/EventDispatch.h"
 #include "ui/Fonts.h"
+#include "ui/ScrollBarLook.h"
 #include "data/CommaText.h"
 
 #include <QAbstractItemView>
@@ -18,8 +19,7 @@ ScrollBoxView::ScrollBoxView(Control& control, EventDispatch& dispatch, QWidget*
     , m_viewport(new QWidget(this))
     , m_bar(new QScrollBar(Qt::Horizontal, this))
 {
-    m_bar->setStyleSheet(QStringLiteral("QScrollBar { background: white; height: 12px; }"
-                                        "QScrollBar::handle { background: #c0c0c0; min-width: 20px; }"));
+    styleSceneScrollBar(m_bar);
     connect(m_bar, &QScrollBar::valueChanged, this, [this](int value) { scrollTo(value); });
     resizeEvent(nullptr);
 }
@@ -56,8 +56,19 @@ void ScrollBoxView::scrollTo(int value)
 
 void ScrollBoxView::wheelEvent(QWheelEvent* event)
 {
-    const int steps = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
-    m_bar->setValue(m_bar->value() - steps / 120 * 60);
+    // A touchpad reports pixels; a wheel reports eighths of a degree, 120 to
+    // a notch of 60 pixels, and high-resolution wheels send parts of a notch:
+    // what is left below a pixel is kept for the next event.
+    const QPoint pixels = event->pixelDelta();
+    const QPoint angle = event->angleDelta();
+    if (!pixels.isNull())
+        m_wheelEighths += 2 * (pixels.y() != 0 ? pixels.y() : pixels.x());
+    else
+        m_wheelEighths += angle.y() != 0 ? angle.y() : angle.x();
+    const int move = m_wheelEighths / 2;
+    m_wheelEighths -= 2 * move;
+    if (move != 0)
+        m_bar->setValue(m_bar->value() - move);
     event->accept();
 }
 

@@ -29,6 +29,7 @@ private:
     void scrollTo(int value);
     QWidget* m_viewport;
     QScrollBar* m_bar;
+    int m_wheelEighths = 0;  // wheel turn not yet scrolled, in eighths of a degree (120 a notch)
 };
 
 class MemoView : public ControlView {

@@ -1,7 +1,7 @@
 // The nine platform layout codes through the station move: platforms,
 // tracks, panels, boards, direction flags and the panel texts.
 
-#include "scene/PlatformLayouts.h"
+#include "data/PlatformLayouts.h"
 #include "support/ProgramHarness.h"
 
 #include <cstring>

@@ -2,7 +2,7 @@
 // conditions matched byte for byte, and what the rules set.
 
 #include "data/DataForm1.h"
-#include "scene/StationRules.h"
+#include "data/StationRules.h"
 #include "support/ProgramHarness.h"
 
 #include <gtest/gtest.h>

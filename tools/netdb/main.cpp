@@ -4,6 +4,7 @@
 // the row before and after the station row as its neighbours.
 #include "data/StationDirectory.h"
 #include "tools/fleet/Fleet.h"
+#include "tools/netdb/PlatformFit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -177,6 +178,7 @@ Counts build(const QString& dataDir, const QString& outPath, const QString& day)
     const QString tmpPath = outPath + QLatin1String(".tmp");
     QFile::remove(tmpPath);
     Counts counts;
+    QStringList platformFaults;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "netdb");
         db.setDatabaseName(tmpPath);
@@ -209,6 +211,9 @@ Counts build(const QString& dataDir, const QString& outPath, const QString& day)
                 fail(where + ": row missing from the timetables");
             Record row = facts[key];
             row.insert(layouts[key]);
+            for (const QString& fault : platformfit::faults(rosen, eki, row.value("HOME"), row.value("STRUCT1"),
+                                                             row.value("STRUCT2"), trains))
+                platformFaults.append(QStringLiteral("  %1 %2: %3").arg(rosen, eki, fault));
             row.insert(times[eki]);
             row.insert("ROSEN_E", line.value("ROSEN_E"));
             row.insert("COLOR", line.value("COLOR"));
@@ -224,6 +229,8 @@ Counts build(const QString& dataDir, const QString& outPath, const QString& day)
             exec(q);
             ++counts.stations;
         }
+        if (!platformFaults.isEmpty())
+            fail(QStringLiteral("layouts.tsv: platforms that do not fit their trains:\n") + platformFaults.join(u'\n'));
         q.prepare(insertInto("Train", kTrainColumns));
         for (const fleet::Train& t : trains) {
             q.bindValue(0, t.line);

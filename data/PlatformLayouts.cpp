@@ -1,4 +1,4 @@
-#include "scene/PlatformLayouts.h"
+#include "data/PlatformLayouts.h"
 
 namespace {
 

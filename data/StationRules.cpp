@@ -1,4 +1,4 @@
-#include "scene/StationRules.h"
+#include "data/StationRules.h"
 
 using Item = SpecialRule::Item;
 
