@@ -430,7 +430,9 @@ public:
         for (int y = 0; y < height_; ++y) {
             const uchar* row = obstacles.constScanLine(y);
             for (int x = 0; x < width_; ++x)
-                base_[std::size_t(y) * width_ + x] = row[x];
+                // A circle (drawn full white in the mask) hidden by type is worse
+                // than a line crossed.
+                base_[std::size_t(y) * width_ + x] = row[x] == 255 ? 1200 : row[x];
         }
     }
 
@@ -466,7 +468,7 @@ private:
         int best = 0;
         long bestCost = -1;
         for (int i = 0; i < int(r.candidates.size()); ++i) {
-            const long c = cost(r.candidates[i]) + long(i) * 40;
+            const long c = cost(r.candidates[i]) + long(i) * 30;
             if (bestCost < 0 || c < bestCost) {
                 bestCost = c;
                 best = i;
@@ -518,7 +520,7 @@ std::vector<QRect> around(const QRectF& box, QSize text, bool wide)
     std::vector<QRect> out;
     const int w = text.width(), h = text.height();
     const double cx = box.center().x(), cy = box.center().y();
-    for (int gap : wide ? std::vector<int>{2, 7, 14} : std::vector<int>{2, 6}) {
+    for (int gap : wide ? std::vector<int>{1, 4, 8, 13, 19} : std::vector<int>{2, 6}) {
         const double l = box.left() - gap - w, r = box.right() + gap;
         const double t = box.top() - gap - h, b = box.bottom() + gap;
         const QPointF tl[] = {
