@@ -436,10 +436,12 @@ public:
         }
     }
 
-    // Candidate rectangles of one text, the preferred first.
-    void add(std::vector<QRect> candidates)
+    // Candidate rectangles of one text, the preferred first, each with a
+    // cost of its own beside what it covers.
+    void add(std::vector<QRect> candidates, std::vector<long> penalties = {})
     {
-        requests_.push_back({std::move(candidates), -1});
+        penalties.resize(candidates.size(), 0);
+        requests_.push_back({std::move(candidates), std::move(penalties), -1});
     }
 
     std::vector<QRect> place()
@@ -460,6 +462,7 @@ public:
 private:
     struct Request {
         std::vector<QRect> candidates;
+        std::vector<long> penalties;
         int chosen;
     };
 
@@ -468,7 +471,7 @@ private:
         int best = 0;
         long bestCost = -1;
         for (int i = 0; i < int(r.candidates.size()); ++i) {
-            const long c = cost(r.candidates[i]) + long(i) * 30;
+            const long c = cost(r.candidates[i]) + long(i) * 30 + r.penalties[i];
             if (bestCost < 0 || c < bestCost) {
                 bestCost = c;
                 best = i;
@@ -662,7 +665,25 @@ QImage drawRouteMap(const NetworkInput& input)
         const bool dense = -n > 5;
         const QFont& font = dense ? denseFont : nameFont;
         const QSize size(QFontMetrics(font).horizontalAdvance(text) + 1, font.pixelSize() + 1);
-        placer.add(around(box, size, dense));
+        // A name nearer to another station's circle than to its own would
+        // be read as that station's.
+        const std::vector<QRect> spots = around(box, size, dense);
+        std::vector<long> penalties;
+        for (const QRect& r : spots) {
+            auto distance = [&](QPointF q) {
+                const double dx = std::max({r.left() - q.x(), 0.0, q.x() - r.right()});
+                const double dy = std::max({r.top() - q.y(), 0.0, q.y() - r.bottom()});
+                return std::hypot(dx, dy);
+            };
+            double own = 1e9, other = 1e9;
+            for (int i = 0; i < int(layout.places.size()); ++i) {
+                const bool mine = std::find(groups[g].begin(), groups[g].end(), i) != groups[g].end();
+                double& d = mine ? own : other;
+                d = std::min(d, distance(layout.places[i].pos));
+            }
+            penalties.push_back(other + 1 < own ? 4000 + long(own - other) * 400 : 0);
+        }
+        placer.add(spots, penalties);
         labels.push_back({text, {}, kInk, font});
     }
     const std::vector<QRect> spots = placer.place();
