@@ -14,8 +14,8 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <set>
 #include <vector>
 
 namespace mapart {
