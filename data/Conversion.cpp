@@ -1,6 +1,7 @@
 #include "data/Conversion.h"
 
 #include "data/Failure.h"
+#include "data/ShiftJisText.h"
 
 #include <limits>
 #include <optional>
@@ -42,6 +43,17 @@ int strToInt(const QString& text)
     if (auto value = parse(text))
         return *value;
     throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+}
+
+int strToIntAt(const QString& text, int start, int count)
+{
+    // Half a character is never a digit: a cut range is an error, not the
+    // number its remaining characters happen to spell.
+    const QString part = sjis::substring(text, start, count);
+    const QString whole = sjis::covering(text, start, count);
+    if (whole != part)
+        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(whole));
+    return strToInt(part);
 }
 
 int strToIntDef(const QString& text, int fallback)
