@@ -9,6 +9,7 @@
 #include <QSqlRecord>
 
 #include <cmath>
+#include <limits>
 
 Query::Query(QString name, StationDatabase& database, QString sql)
     : m_name(std::move(name))
@@ -172,9 +173,15 @@ int Query::fieldAsInteger(const QString& field) const
     case QMetaType::LongLong:
     case QMetaType::UInt:
     case QMetaType::ULongLong:
+    case QMetaType::Double: {
+        // A stored number beyond the integer range is an error, never a wrapped value.
+        const double number = value.toDouble();
+        if (!(number >= std::numeric_limits<int>::min() - 0.5 && number < std::numeric_limits<int>::max() + 0.5))
+            throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(value.toString()));
+        if (value.typeId() == QMetaType::Double)
+            return int(std::lround(number));
         return int(value.toLongLong());
-    case QMetaType::Double:
-        return int(std::lround(value.toDouble()));
+    }
     default:
         return strToInt(value.toString());
     }

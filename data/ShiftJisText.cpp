@@ -1,5 +1,8 @@
 #include "data/ShiftJisText.h"
 
+#include "core/Conversion.h"
+#include "core/Failure.h"
+
 namespace sjis {
 
 int charWidth(char32_t c)
@@ -13,9 +16,10 @@ int charWidth(char32_t c)
 
 namespace {
 
-// Calls f(code point, index of its first unit, number of units) for each character.
+// Calls f(code point, index of its first unit, number of units) for each
+// character until f returns false.
 template <typename F>
-void forEachCharacter(QStringView text, F&& f)
+void forEachUnit(QStringView text, F&& f)
 {
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n;) {
@@ -37,7 +41,7 @@ void forEachCharacter(QStringView text, F&& f)
 int length(QStringView text)
 {
     int bytes = 0;
-    forEachCharacter(text, [&](char32_t c, qsizetype, int) {
+    forEachUnit(text, [&](char32_t c, qsizetype, int) {
         bytes += charWidth(c);
         return true;
     });
@@ -51,7 +55,7 @@ QString substring(QStringView text, int start, int count)
         return result;
     const int last = start + count - 1;
     int position = 1;
-    forEachCharacter(text, [&](char32_t c, qsizetype index, int units) {
+    forEachUnit(text, [&](char32_t c, qsizetype index, int units) {
         if (position > last)
             return false;
         const int width = charWidth(c);
@@ -59,6 +63,17 @@ QString substring(QStringView text, int start, int count)
             result.append(text.mid(index, units));
         position += width;
         return true;
+    });
+    return result;
+}
+
+QString covering(QStringView text, int start, int count)
+{
+    QString result;
+    const int last = start + count - 1;
+    forEachCharacter(text, [&](QStringView character, int position, int width) {
+        if (position <= last && position + width - 1 >= start)
+            result.append(character);
     });
     return result;
 }
@@ -74,4 +89,15 @@ QString format2(int value)
 QString timeText(int hour, int minute)
 {
     return format2(hour) + u':' + format2(minute);
+}
+
+int strToIntAt(const QString& text, int start, int count)
+{
+    // Half a character is never a digit: a cut range is an error, not the
+    // number its remaining characters happen to spell.
+    const QString part = sjis::substring(text, start, count);
+    const QString whole = sjis::covering(text, start, count);
+    if (whole != part)
+        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(whole));
+    return strToInt(part);
 }

@@ -24,7 +24,12 @@ QString minuteOf(const QString& item)
 
 int hourOf(const QString& hourPrefix)
 {
-    return strToInt(sjis::substring(hourPrefix, 1, 2));
+    return strToIntAt(hourPrefix, 1, 2);
+}
+
+int minuteValue(const QString& item)
+{
+    return strToIntAt(item, sjis::length(item) - 1, 2);
 }
 
 // "HH:MM" of minute m of hour h, carried into the neighbouring hour of a
@@ -64,7 +69,7 @@ QStringList deriveWorkingTimetable(const QString& field, QString& lineText)
                 continue;
             const QString minute = minuteOf(item);
             if (minute != u"00") {
-                const int mm = strToInt(minute);
+                const int mm = minuteValue(item);
                 lineText = hour + format2(mm - 1) + u'-' + hour + format2(mm);
             } else if (hour != u"00:") {
                 lineText = format2(hourOf(hour) - 1) + QStringLiteral(":59-") + hour + QStringLiteral("00");
@@ -105,7 +110,7 @@ QStringList scanTerminalArrivals(const QString& field, const QString& terminalCo
         // The train arrives the minute after it left the neighbour and
         // leaves the minute after that; past the hour the window runs on
         // into the next one.
-        const int mm = strToInt(minuteOf(item));
+        const int mm = minuteValue(item);
         if (mm + 2 < 60)
             result.append(hour + format2(mm + 1) + u'-' + hour + format2(mm + 2));
         else

@@ -56,8 +56,11 @@ int main(int argc, char** argv)
         return usage(QStringLiteral("--at wants HH:MM:SS"));
     bool ok = false;
     const double advance = parser.value(advanceOption).toDouble(&ok);
-    if (!ok || advance < 0)
-        return usage(QStringLiteral("--advance wants a number of seconds"));
+    // A year of simulated time is more than any run needs; nan, inf and the
+    // like would not move the clock at all.
+    constexpr double kLongestAdvance = 366.0 * 86400.0;
+    if (!ok || !(advance >= 0 && advance <= kLongestAdvance))
+        return usage(QStringLiteral("--advance wants a number of seconds from 0 to 31622400"));
     const quint32 seed = parser.value(seedOption).toUInt(&ok);
     if (!ok)
         return usage(QStringLiteral("--seed wants a whole number"));

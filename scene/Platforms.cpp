@@ -51,12 +51,15 @@ void TMainForm1::drawPlatform(PictureControl& platform, const QString& segments)
     const int count = sjis::length(segments);
     {
         QPainter painter(&canvas);
-        for (int i = 0; i < count; ++i) {
-            const int digit = strToInt(sjis::substring(segments, i + 1, 1));
+        // One pass over the characters: a long code costs its length, not its square.
+        sjis::forEachCharacter(segments, [&](QStringView character, int position, int width) {
+            // A double-byte character is no digit; the error names it whole.
+            const int digit = width == 1 ? strToInt(character.toString()) : strToIntAt(segments, position, 1);
             const int picture = segmentPicture(digit);
-            if (picture >= 0 && picture < int(ImageList0.size()))
-                painter.drawImage(kSegmentWidth * i, 0, ImageList0[picture]);
-        }
+            const int x = kSegmentWidth * (position - 1);
+            if (picture >= 0 && picture < int(ImageList0.size()) && x < canvas.width())
+                painter.drawImage(x, 0, ImageList0[picture]);
+        });
     }
     platform.pictureChanged();
     platform.setWidth(kSegmentWidth * count);

@@ -6,6 +6,7 @@
 #include "support/StationFixture.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -84,6 +85,19 @@ TEST_F(QueryTest, ReadsColumnsByNameAsTextOrInteger)
     Query other = lineQuery("O'Line");
     EXPECT_EQ(other.fieldAsInteger("FLOOR"), -3);
     EXPECT_THROW(other.fieldAsInteger("END"), ConversionError);
+}
+
+TEST(QueryNumbers, StoredNumbersBeyondTheIntegerRangeAreErrorsNeverWrapped)
+{
+    StationFixture fixture;
+    fixture.addStation(stationRow("Big", "Numbers", {{"FLOOR", qint64(1) << 31}, {"COLOR", -(qint64(1) << 31)}, {"END", 1e12}}));
+    fixture.write();
+    StationDatabase database(fixture.path("network.db"));
+    Query big(QStringLiteral("Query0"), database, QStringLiteral("SELECT * FROM Station"));
+    big.open();
+    EXPECT_THROW(big.fieldAsInteger("FLOOR"), ConversionError);
+    EXPECT_EQ(big.fieldAsInteger("COLOR"), std::numeric_limits<int>::min());
+    EXPECT_THROW(big.fieldAsInteger("END"), ConversionError);
 }
 
 TEST_F(QueryTest, ValuesWithQuotesAreBoundNotPasted)

@@ -109,3 +109,35 @@ TEST(Conversion, WholeNumbersOrAConversionError)
     }
     EXPECT_EQ(strToIntDef("abc", 4), 4);
 }
+
+TEST(Conversion, AByteRangeThatCutsACharacterNamesItWhole)
+{
+    struct Case {
+        const char* text;
+        int start, count;
+        int value;            // when it converts
+        const char* shown;    // the text the error names, when it does not
+    };
+    const Case cases[] = {
+        {"06:", 1, 2, 6, nullptr},
+        {"浅12", 3, 2, 12, nullptr},
+        {"1１1", 2, 1, 0, "１"},    // a full-width digit in a segment code
+        {"浅０1", 4, 2, 0, "０1"},  // the range starts inside a character
+        {"浅1０", 4, 2, 0, "０"},
+        {"浅x4", 3, 2, 0, "x4"},
+    };
+    for (const Case& c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        if (!c.shown) {
+            EXPECT_EQ(strToIntAt(text, c.start, c.count), c.value) << c.text;
+            continue;
+        }
+        try {
+            strToIntAt(text, c.start, c.count);
+            ADD_FAILURE() << c.text << " converted";
+        } catch (const ConversionError& error) {
+            EXPECT_EQ(error.message(), QStringLiteral("'%1' is not a valid integer value").arg(QString::fromUtf8(c.shown)))
+                << c.text;
+        }
+    }
+}

@@ -71,10 +71,21 @@ TEST(Probe, ReportsAStartUpThatCannotOpenTheDatabase)
     EXPECT_TRUE(state["row"].isNull());
 }
 
-TEST(Probe, RejectsAMissingTime)
+TEST(Probe, RejectsWrongArguments)
 {
-    QProcess probe;
-    probe.start(probePath(), {"--program-folder", "."});
-    ASSERT_TRUE(probe.waitForFinished(60000));
-    EXPECT_NE(probe.exitCode(), 0);
+    const QStringList wrong[] = {
+        {"--program-folder", "."},
+        {"--program-folder", ".", "--at", "25:00:00"},
+        {"--program-folder", ".", "--at", "08:00:00", "--advance", "nan"},
+        {"--program-folder", ".", "--at", "08:00:00", "--advance", "inf"},
+        {"--program-folder", ".", "--at", "08:00:00", "--advance", "1e300"},
+        {"--program-folder", ".", "--at", "08:00:00", "--advance", "-1"},
+        {"--program-folder", ".", "--at", "08:00:00", "--seed", "x"},
+    };
+    for (const QStringList& arguments : wrong) {
+        QProcess probe;
+        probe.start(probePath(), arguments);
+        ASSERT_TRUE(probe.waitForFinished(60000));
+        EXPECT_EQ(probe.exitCode(), 2) << arguments.join(' ').toStdString();
+    }
 }
