@@ -8,14 +8,13 @@
 namespace {
 
 // Words of the announcement texts the dictionary gets wrong: a destination
-// is ユキ, not イキ; the others keep a clear, announcer-like reading.
+// is ユキ, not イキ, and "とうえき止まり" came out as と・うえき・トマリ.
 const struct {
     const char16_t* written;
     const char16_t* spoken;
 } kCorrections[] = {
     {u"行き", u"ユキ"},
-    {u"お乗換", u"オノリカエ"},
-    {u"とうえき止まり", u"トーエキドマリ"},
+    {u"とうえき止まり", u"トウエキドマリ"},
 };
 
 }  // namespace

@@ -1,13 +1,13 @@
 #include "hosts/real/RealSpeechEngine.h"
 
 #include "data/Failure.h"
+#include "hosts/real/ChildProcessThread.h"
 #include "hosts/real/EspeakThread.h"
 #include "hosts/real/RealMediaDevice.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -264,35 +264,17 @@ void RealSpeechEngine::render(int voice, const QString& spoken, const QString& t
         args << QStringLiteral("-eval") << QStringLiteral("(voice_cmu_us_slt_arctic_hts)") << input
              << QStringLiteral("-o") << output;
 
-    auto* process = new QProcess(this);
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->setStandardOutputFile(QProcess::nullDevice());
-    auto handled = std::make_shared<bool>(false);
-    auto end = [this, process, handled, input, output, fail, tag, text](bool ok) {
-        if (*handled)
-            return;
-        *handled = true;
-        QFile::remove(input);
-        process->deleteLater();
-        if (ok && QFileInfo(output).size() > 44) {
-            finish(tag, text, output);
-        } else {
-            QFile::remove(output);
-            fail();
-        }
-    };
-    connect(process, &QProcess::finished, this, [process, end](int code, QProcess::ExitStatus status) {
-        Q_UNUSED(process);
-        end(status == QProcess::NormalExit && code == 0);
-    });
-    connect(process, &QProcess::errorOccurred, this, [process, end](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            end(false);
-        else if (error == QProcess::Crashed || error == QProcess::Timedout)
-            process->kill();
-    });
-    QTimer::singleShot(m_setup.renderTimeoutMsecs, process, [process] { process->kill(); });
-    process->start(jtalk ? m_openJtalkProgram : m_text2wave, args);
+    ChildProcessThread::instance().run(
+        jtalk ? m_openJtalkProgram : m_text2wave, args, m_setup.renderTimeoutMsecs, this,
+        [this, input, output, fail, tag, text](bool ok) {
+            QFile::remove(input);
+            if (ok && QFileInfo(output).size() > 44) {
+                finish(tag, text, output);
+            } else {
+                QFile::remove(output);
+                fail();
+            }
+        });
 }
 
 void RealSpeechEngine::renderWithEspeak(const QString& espeakName, const QString& tag, const QString& text)
