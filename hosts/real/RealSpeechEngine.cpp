@@ -206,6 +206,17 @@ int RealSpeechEngine::voiceFor(const QString& text, int selected) const
     return 0;
 }
 
+void RealSpeechEngine::renderText(const QString& text, int selectedVoice,
+                                  std::function<void(const QString&)> done)
+{
+    const int voice = text.trimmed().isEmpty() ? 0 : voiceFor(text, selectedVoice);
+    if (voice == 0) {
+        QTimer::singleShot(0, this, [done] { done({}); });
+        return;
+    }
+    request(voice, text, std::move(done));
+}
+
 QString RealSpeechEngine::voiceTag(int voice) const
 {
     const Voice& v = m_voices[voice - 1];

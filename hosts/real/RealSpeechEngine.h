@@ -69,6 +69,11 @@ public:
     int voiceFor(const QString& text, int selected) const;
     static bool isJapanese(const QString& text);
 
+    // Renders a text without playing it (the probe's speech output): done
+    // gets the cached wave file, later on this thread, or an empty path when
+    // no voice speaks it or the rendering failed.
+    void renderText(const QString& text, int selectedVoice, std::function<void(const QString& wavPath)> done);
+
     // Renderings made so far (cache hits do not count).
     int renderCount() const { return m_renderCount; }
     // Told when an announcement starts to play: which instance, the text as

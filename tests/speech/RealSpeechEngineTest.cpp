@@ -220,6 +220,28 @@ TEST_F(RealSpeechEngineTest, AFailingSynthesiserIsPassedOver)
     EXPECT_EQ(m_plays.files.size(), 1);
 }
 
+// Rendering without playing, as the probe writes each announcement's audio.
+TEST_F(RealSpeechEngineTest, RendersToAFileWithoutPlaying)
+{
+    auto e = engine(setup());
+    QStringList paths;
+    int answers = 0;
+    for (const QString& text : {QStringLiteral("Track 1."), QString(), QStringLiteral("Track 1.")}) {
+        e->renderText(text, 3, [&](const QString& path) {
+            paths << path;
+            ++answers;
+        });
+    }
+    ASSERT_TRUE(waitFor([&] { return answers == 3; }, 10000));
+    EXPECT_EQ(paths.count(QString()), 1) << "the empty text has nothing to render";
+    paths.removeAll(QString());
+    ASSERT_EQ(paths.size(), 2);
+    EXPECT_EQ(paths[0], paths[1]);
+    EXPECT_GT(WaveFile::lengthMsecs(paths[0]), 300);
+    EXPECT_EQ(e->renderCount(), 1) << "equal requests share one rendering";
+    EXPECT_TRUE(m_plays.files.isEmpty());
+}
+
 TEST_F(RealSpeechEngineTest, TheCacheStaysWithinItsLimit)
 {
     SpeechSetup s = setup();
