@@ -42,11 +42,15 @@ if [ ! -f "$jtalk_voice" ]; then
   apt_opts=(-o Dir::Etc::sourcelist="$apt_dir/sources.list" -o Dir::Etc::sourceparts=-
             -o Dir::State::Lists="$apt_dir/lists" -o Dir::Cache="$apt_dir/cache")
   echo "Fetching the Japanese voice from $mirror (contrib)"
-  apt-get "${apt_opts[@]}" -qq update
-  (cd "$apt_dir" && apt-get "${apt_opts[@]}" -qq download hts-voice-nitech-jp-atr503-m001)
-  rm -rf "$apt_dir/root"
-  dpkg -x "$apt_dir"/hts-voice-nitech-jp-atr503-m001_*.deb "$apt_dir/root"
-  cp "$apt_dir/root/usr/share/hts-voice/nitech-jp-atr503-m001/nitech_jp_atr503_m001.htsvoice" "$jtalk_voice"
+  # Without it the program still runs, with English voices only.
+  if apt-get "${apt_opts[@]}" -qq update &&
+     (cd "$apt_dir" && apt-get "${apt_opts[@]}" -qq download hts-voice-nitech-jp-atr503-m001); then
+    rm -rf "$apt_dir/root"
+    dpkg -x "$apt_dir"/hts-voice-nitech-jp-atr503-m001_*.deb "$apt_dir/root"
+    cp "$apt_dir/root/usr/share/hts-voice/nitech-jp-atr503-m001/nitech_jp_atr503_m001.htsvoice" "$jtalk_voice"
+  else
+    echo "warning: could not fetch the Japanese voice; Japanese announcements stay silent" >&2
+  fi
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
