@@ -136,7 +136,7 @@ Drive driveFor(const std::string& stem)
         return {stem, true, 420, 3.0, {3.0, 6.0, 9.5, 13.0}, {27, 15, 9, 5, 3}, 0.30, 0.9, 1.0, 0.5};
     // A newer IGBT drive: a high carrier and fewer, softer steps.
     if (stem == "igbt")
-        return {stem, true, 1050, 6.0, {6.0, 12.0}, {9, 5, 3}, 0.16, 0.35, 0.85, 0.3};
+        return {stem, true, 1050, 6.0, {10.0, 15.0}, {15, 9, 5}, 0.16, 0.35, 0.85, 0.3};
     // Permanent-magnet motors: a quiet, smooth whine rising with the speed.
     if (stem == "pmsm")
         return {stem, true, 1500, 0.0, {}, {12}, 0.09, 0.15, 0.7, 0.2};
