@@ -21,7 +21,7 @@ ChildProcessThread::ChildProcessThread() : m_worker(new QObject)
 }
 
 void ChildProcessThread::run(const QString& program, const QStringList& args, int timeoutMsecs, QObject* context,
-                             std::function<void(bool)> done)
+                             std::function<void(bool)> done, std::function<bool()> afterwards)
 {
     QPointer<QObject> back(context);
     QObject* worker = m_worker;
@@ -35,6 +35,8 @@ void ChildProcessThread::run(const QString& program, const QStringList& args, in
                 return;
             *reported = true;
             process->deleteLater();
+            if (ok && afterwards)
+                ok = afterwards();
             if (back)
                 QMetaObject::invokeMethod(back, [done, ok] { done(ok); }, Qt::QueuedConnection);
         };

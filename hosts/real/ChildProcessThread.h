@@ -15,9 +15,10 @@ public:
     static ChildProcessThread& instance();
 
     // Runs the program; done(ok) is called on the thread of `context` with
-    // ok when it exited normally with status 0 within the time.
+    // ok when it exited normally with status 0 within the time and then
+    // `afterwards` (run on this thread, may be empty) returned true.
     void run(const QString& program, const QStringList& args, int timeoutMsecs, QObject* context,
-             std::function<void(bool ok)> done);
+             std::function<void(bool ok)> done, std::function<bool()> afterwards = {});
 
 private:
     ChildProcessThread();

@@ -77,7 +77,11 @@ void EspeakThread::render(const QString& voiceName, const QString& text, const Q
             const QByteArray utf8 = text.toUtf8();
             ok = espeak_Synth(utf8.constData(), size_t(utf8.size() + 1), 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
                               nullptr, &pcm) == EE_OK &&
-                 espeak_Synchronize() == EE_OK && !pcm.isEmpty() && WaveFile::writeMono16(wavPath, pcm, rate);
+                 espeak_Synchronize() == EE_OK && !pcm.isEmpty();
+            if (ok) {
+                WaveFile::normalise(pcm, WaveFile::kSpeechPeak);
+                ok = WaveFile::writeMono16(wavPath, pcm, rate);
+            }
         }
         if (back)
             QMetaObject::invokeMethod(back, [done, ok] { done(ok); }, Qt::QueuedConnection);

@@ -4,6 +4,7 @@
 #include "hosts/real/ChildProcessThread.h"
 #include "hosts/real/EspeakThread.h"
 #include "hosts/real/RealMediaDevice.h"
+#include "hosts/real/WaveFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -285,7 +286,8 @@ void RealSpeechEngine::render(int voice, const QString& spoken, const QString& t
                 QFile::remove(output);
                 fail();
             }
-        });
+        },
+        [output] { return WaveFile::normaliseFile(output, WaveFile::kSpeechPeak); });
 }
 
 void RealSpeechEngine::renderWithEspeak(const QString& espeakName, const QString& tag, const QString& text)

@@ -4,6 +4,10 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 namespace WaveFile {
 
 qint64 lengthMsecs(const QString& path)
@@ -39,6 +43,52 @@ qint64 lengthMsecs(const QString& path)
         }
     }
     return -1;
+}
+
+void normalise(QVector<qint16>& samples, double peak)
+{
+    int loudest = 0;
+    for (qint16 s : samples)
+        loudest = std::max(loudest, std::abs(int(s)));
+    if (loudest == 0)
+        return;
+    const double gain = peak * 32767.0 / loudest;
+    for (qint16& s : samples)
+        s = qint16(std::clamp(std::lround(s * gain), -32768L, 32767L));
+}
+
+bool normaliseFile(const QString& path, double peak)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = f.readAll();
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return false;
+    qsizetype pos = 12;
+    bool pcm16 = false;
+    while (pos + 8 <= bytes.size()) {
+        const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + pos + 4);
+        const qsizetype body = pos + 8;
+        if (bytes.mid(pos, 4) == "fmt " && size >= 16) {
+            pcm16 = qFromLittleEndian<quint16>(bytes.constData() + body) == 1 &&
+                    qFromLittleEndian<quint16>(bytes.constData() + body + 14) == 16;
+        } else if (bytes.mid(pos, 4) == "data") {
+            if (!pcm16)
+                return false;
+            const qsizetype count = (std::min<qsizetype>(size, bytes.size() - body)) / 2;
+            QVector<qint16> samples(count);
+            for (qsizetype i = 0; i < count; ++i)
+                samples[i] = qFromLittleEndian<qint16>(bytes.constData() + body + 2 * i);
+            normalise(samples, peak);
+            for (qsizetype i = 0; i < count; ++i)
+                qToLittleEndian<qint16>(samples[i], bytes.data() + body + 2 * i);
+            f.seek(0);
+            return f.write(bytes) == bytes.size();
+        }
+        pos = body + size + (size & 1);
+    }
+    return false;
 }
 
 bool writeMono16(const QString& path, const QVector<qint16>& samples, int sampleRate)

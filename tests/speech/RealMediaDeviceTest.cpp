@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 namespace {
 
@@ -32,6 +34,26 @@ TEST_F(RealMediaDeviceTest, TheClipLengthComesFromTheHeader)
     EXPECT_EQ(WaveFile::lengthMsecs(m_clip), 200);
     EXPECT_EQ(WaveFile::lengthMsecs(m_dir.filePath(QStringLiteral("none.wav"))), -1);
     EXPECT_GT(WaveFile::lengthMsecs(QStringLiteral(QUOREL_TEST_PROGRAM_DIR "/Sound/open1.wav")), 2000);
+}
+
+TEST_F(RealMediaDeviceTest, RenderingsAreBroughtToOnePeak)
+{
+    ASSERT_TRUE(WaveFile::normaliseFile(m_clip, 0.5));
+    QFile f(m_clip);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    int loudest = 0;
+    for (qsizetype i = 44; i + 1 < bytes.size(); i += 2)
+        loudest = std::max(loudest, std::abs(int(qFromLittleEndian<qint16>(bytes.constData() + i))));
+    EXPECT_NEAR(loudest, 16384, 2);
+    EXPECT_EQ(WaveFile::lengthMsecs(m_clip), 200);
+
+    QFile text(m_dir.filePath(QStringLiteral("not.wav")));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("RIFF but not a wave");
+    text.close();
+    EXPECT_FALSE(WaveFile::normaliseFile(text.fileName(), 0.5));
+    EXPECT_FALSE(WaveFile::normaliseFile(m_dir.filePath(QStringLiteral("none.wav")), 0.5));
 }
 
 TEST_F(RealMediaDeviceTest, FailuresOfOpenAndStop)
