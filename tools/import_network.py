@@ -9,6 +9,7 @@ navigation/StationDirectory.cpp and the hand-kept tables of data/network/
   data/network/stations.tsv                 names, numbers, addresses, transfers
   data/network/timetables/<FILE>.<day>.txt  timetable fields and terminal codes
   data/network/sounds.txt                   the distinct SOUND stems of the fleet
+  data/network/readings.tsv                 station name readings for speech
 
 The output is sorted and free of time stamps, so a second run over the same
 input gives the same bytes. Standard library only.
@@ -840,6 +841,21 @@ def write_sounds():
     return len(sounds)
 
 
+def write_readings(source):
+    """Katakana reading of every station name, for the speech engine (readings.tsv)."""
+    readings = {}
+    for s in read_csv(source, "tokyo_subway_stations.csv"):
+        name, kana = clean_name(s["station_ja"]), s["station_kana"].strip()
+        if name and kana:
+            readings.setdefault(name, kana)
+    with open(NET / "readings.tsv", "w", encoding="utf-8") as f:
+        f.write("# Station name readings for speech; written by tools/import_network.py.\n")
+        f.write("#NAME\tKANA\n")
+        for name in sorted(readings):
+            f.write(f"{name}\t{readings[name]}\n")
+    return len(readings)
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--source", type=Path, default=ROOT.parent / "shared" / "data",
@@ -875,6 +891,7 @@ def main():
             print(f"  {line.rosen_j}\t{c['departures']}\tmoved {moved}\ttrack {c['track']}\t"
                   f"+1 {c['later 1']}\t-1 {c['earlier 1']}\tmore {c['more']} (at most {c['most']})")
     print(f"sounds: {write_sounds()} stems")
+    print(f"readings: {write_readings(args.source)} station names")
 
 
 if __name__ == "__main__":
