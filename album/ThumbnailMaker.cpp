@@ -8,12 +8,16 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace album {
 
 namespace {
 
 // About 300 thumbnails of the strip's size.
 constexpr qint64 kMemoryBytes = 32LL * 1024 * 1024;
+constexpr int kWorkerNice = 10;
 
 QSize fitted(QSize size, QSize bounds)
 {
@@ -123,6 +127,11 @@ void ThumbnailMaker::request(const ThumbnailSource& source, bool urgent)
 
 void ThumbnailMaker::work()
 {
+    // Thread priorities of the ordinary scheduler do nothing on Linux; a
+    // nice value of its own makes the worker give way to the GUI thread and
+    // the train timers whenever they want the core.
+    thread_local const bool niced = setpriority(PRIO_PROCESS, gettid(), kWorkerNice) == 0;
+    Q_UNUSED(niced);
     Job job;
     {
         QMutexLocker lock(&m_queueLock);

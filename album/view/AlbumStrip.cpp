@@ -27,7 +27,9 @@ AlbumStrip::AlbumStrip(QWidget* parent, const QString& cacheFolder)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Always there: a bar that came and went would change the thumbnails'
+    // size from one station to the next, and make them all again.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::PointingHandCursor);
