@@ -21,6 +21,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
 #include <cstdio>
 #include <ctime>
 #include <vector>
@@ -125,6 +128,66 @@ double runUntil(Done done)
     return t.nsecsElapsed() / 1e6;
 }
 
+long long monotonicNs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1000000000LL + t.tv_nsec;
+}
+
+// The machine's own lateness at the same moments: a plain thread without Qt
+// sleeping 10 ms at a time beside the GUI thread, measured as the GUI timer is.
+class BareSampler {
+public:
+    BareSampler()
+        : m_thread([this] {
+            long long last = monotonicNs();
+            while (!m_stop) {
+                const long long due = last + kTickMs * 1000000LL;
+                const timespec at{time_t(due / 1000000000LL), long(due % 1000000000LL)};
+                clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &at, nullptr);
+                const long long now = monotonicNs();
+                if (m_recording) {
+                    std::lock_guard lock(m_lock);
+                    m_lateness.lateMs.push_back((now - due) / 1e6);
+                }
+                last = now;
+            }
+        })
+    {
+    }
+    ~BareSampler()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    void record(bool on)
+    {
+        std::lock_guard lock(m_lock);
+        if (on)
+            m_lateness.clear();
+        m_recording = on;
+    }
+    Lateness lateness()
+    {
+        std::lock_guard lock(m_lock);
+        return m_lateness;
+    }
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_recording{false};
+    std::mutex m_lock;
+    Lateness m_lateness;
+    std::thread m_thread;
+};
+
+QByteArray loadAverage()
+{
+    QFile f(QStringLiteral("/proc/loadavg"));
+    return f.open(QIODevice::ReadOnly) ? f.readLine() : QByteArray("?\n");
+}
+
 void machineBaseline()
 {
     auto now = [] {
@@ -170,6 +233,7 @@ int main(int argc, char** argv)
         bytes += QFileInfo(path).size();
     }
     std::printf("%d photos of 4000 x 3000, %.1f MB, made in %.1f s\n", count, bytes / 1e6, made.elapsed() / 1e3);
+    std::printf("load average at the start: %s", loadAverage().constData());
     machineBaseline();
 
     album::AlbumStrip strip;
@@ -191,6 +255,8 @@ int main(int argc, char** argv)
     idle.print("GUI timer, event loop with nothing else:");
 
     // Cold: nothing in the disk cache.
+    BareSampler bare;
+    bare.record(true);
     ticker.record(true);
     const QList<album::AlbumEntry> entries = album::listPictures(folder, album::SortOrder::ByName);
     QElapsedTimer listed;
@@ -202,6 +268,9 @@ int main(int argc, char** argv)
     std::printf("thumbnails of %lld photos made in %.2f s (%.1f ms each; showing the folder took %.2f ms)\n",
                 qlonglong(entries.size()), coldMs / 1e3, coldMs / entries.size(), setMs);
     cold.print("GUI timer while thumbnailing:");
+    bare.record(false);
+    const Lateness machine = bare.lateness();
+    machine.print("bare thread beside it (no Qt), same time:");
 
     // Warm: a fresh strip (empty memory) over the same folder reads the disk cache.
     album::AlbumStrip again;
@@ -212,6 +281,18 @@ int main(int argc, char** argv)
     const double warmMs = runUntil([&] { return again.thumbnails().pending() == 0; });
     std::printf("again from the disk cache: %.2f s\n", warmMs / 1e3);
     ticker.lateness().print("GUI timer while reading the disk cache:");
-    std::printf("worst lateness while thumbnailing minus the idle loop's: %+.2f ms\n", cold.worst() - idle.worst());
+
+    // The machine is shared: the idle loop once more, to see how much the
+    // load changed while the photos were made.
+    ticker.record(true);
+    runFor(3000);
+    const Lateness after = ticker.lateness();
+    after.print("GUI timer, nothing else, afterwards:");
+    const double baseline = std::max(idle.worst(), after.worst());
+    std::printf("worst lateness while thumbnailing minus the idle loop's worst: %+.2f ms; p99 %+.2f ms\n",
+                cold.worst() - baseline, cold.percentile(0.99) - std::max(idle.percentile(0.99), after.percentile(0.99)));
+    std::printf("worst lateness while thumbnailing minus the bare thread's at the same time: %+.2f ms; p99 %+.2f ms\n",
+                cold.worst() - machine.worst(), cold.percentile(0.99) - machine.percentile(0.99));
+    std::printf("load average at the end: %s", loadAverage().constData());
     return 0;
 }
