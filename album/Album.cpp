@@ -171,10 +171,8 @@ AddResult Album::add(const QStringList& sourcePaths)
 
 TrashResult Album::trashSelected()
 {
-    if (m_selected.isEmpty()) {
-        reload();
+    if (m_selected.isEmpty())
         return TrashResult::NothingSelected;
-    }
     const QString name = m_selected;
     TrashResult result = TrashResult::Failed;
     if (prepareWriteFolder() && moveToTrash(m_folders.write + u'/' + name))

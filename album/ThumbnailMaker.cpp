@@ -172,14 +172,13 @@ QImage ThumbnailMaker::decode(const QString& path, QSize bounds)
 {
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    QSize size = reader.size();
-    if (!size.isValid())
-        return QImage();
+    const QSize size = reader.size();
     const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
     const QSize along = turned ? bounds.transposed() : bounds;
     // The JPEG reader decodes straight at a fraction of the size: a camera
-    // photo never exists at full size in memory.
-    if (reader.supportsOption(QImageIOHandler::ScaledSize))
+    // photo never exists at full size in memory. A reader that cannot tell
+    // the size beforehand decodes it whole.
+    if (size.isValid() && reader.supportsOption(QImageIOHandler::ScaledSize))
         reader.setScaledSize(fitted(size, along));
     QImage image = reader.read();
     if (image.isNull())
