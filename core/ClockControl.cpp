@@ -37,5 +37,5 @@ void ClockControl::tick(int hour, int minute, int second)
     m_second = second;
     changed();
     if (onClockTime)
-        m_dispatch.deliver([&] { onClockTime(hour, minute, second); });
+        m_dispatch.deliver([&] { onClockTime(hour, minute, second); }, name());
 }

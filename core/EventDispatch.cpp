@@ -4,22 +4,37 @@
 
 #include <exception>
 
-bool EventDispatch::deliver(const std::function<void()>& handler)
+EventDispatch::Outcome EventDispatch::deliver(const std::function<void()>& handler, const QString& source)
 {
     if (m_depth > 0)
-        return false;
+        return Outcome::Dropped;
     ++m_depth;
+    QString message;
     try {
         handler();
+        --m_depth;
+        if (!source.isEmpty())
+            m_failing.remove(source);
+        return Outcome::Done;
     } catch (const Failure& failure) {
-        --m_depth;
-        m_errors.reportError(failure.message());
-        return true;
+        message = failure.message();
     } catch (const std::exception& error) {
-        --m_depth;
-        m_errors.reportError(QString::fromLocal8Bit(error.what()));
-        return true;
+        message = QString::fromLocal8Bit(error.what());
     }
     --m_depth;
-    return true;
+    failed(message, source);
+    return Outcome::Failed;
+}
+
+void EventDispatch::failed(const QString& message, const QString& source)
+{
+    if (!source.isEmpty()) {
+        Run& run = m_failing[source];
+        if (run.count > 0 && run.message == message) {
+            m_errors.errorRepeated(message, ++run.count);
+            return;
+        }
+        run = {message, 1};
+    }
+    m_errors.reportError(message);
 }

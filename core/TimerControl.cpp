@@ -40,6 +40,7 @@ void TimerControl::setEnabled(bool enabled)
 
 void TimerControl::fire()
 {
-    if (enabled() && onTimer)
-        m_dispatch.deliver(onTimer);
+    if (enabled() && onTimer && m_dispatch.deliver(onTimer, name()) == EventDispatch::Outcome::Failed
+        && m_stopsOnFailure)
+        setEnabled(false);
 }

@@ -24,6 +24,10 @@ public:
 
     std::function<void()> onTimer;
 
+    // A timer whose handler would fail again at every tick (a train or door
+    // timer reading an unreadable row) switches itself off when it fails.
+    void setStopsOnFailure(bool stops) { m_stopsOnFailure = stops; }
+
     // Called by the scheduler at each tick.
     void fire();
 
@@ -31,4 +35,5 @@ private:
     Scheduler& m_scheduler;
     EventDispatch& m_dispatch;
     int m_interval;
+    bool m_stopsOnFailure = false;
 };

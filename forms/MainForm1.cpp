@@ -53,6 +53,10 @@ void TMainForm1::wireHandlers()
     Train04t.onTimer = [this] { Train04tTimer(); };
     Door02t.onTimer = [this] { Door02tTimer(); };
     Door04t.onTimer = [this] { Door04tTimer(); };
+    // A train or its doors that cannot be moved stop where they are: the
+    // next dispatch starts them afresh.
+    for (TimerControl* timer : {&Train01t, &Train02t, &Train03t, &Train04t, &Door02t, &Door04t})
+        timer->setStopsOnFailure(true);
     Voice1.onClick = [this] { Voice1Click(); };
     Voice2.onClick = [this] { Voice2Click(); };
     Voice3.onClick = [this] { Voice3Click(); };

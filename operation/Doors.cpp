@@ -152,8 +152,12 @@ void TMainForm1::doorTick(int slot)
         {
             QPainter painter(&strip.canvas());
             painter.setCompositionMode(QPainter::CompositionMode_Source);
-            for (int x : positions)
-                painter.drawImage(x, 0, doorFrames(slot)[frame]);
+            const QImage& picture = doorFrames(slot)[frame];
+            for (int x : positions) {
+                // A door beyond the strip draws nothing: skip it rather than clip it.
+                if (x + picture.width() > 0 && x < strip.canvas().width())
+                    painter.drawImage(x, 0, picture);
+            }
         }
         if (last) {
             timer.setEnabled(false);

@@ -21,12 +21,31 @@ QtHost::~QtHost() = default;
 void QtHost::reportError(const QString& message)
 {
     // The box comes after the failed handler has returned, one at a time;
-    // a failure that repeats while its box is open is not queued again.
-    if (m_pendingErrors.contains(message))
+    // the same failure while its box waits or is open is counted on it.
+    if (m_pendingErrors.contains(message)) {
+        errorRepeated(message, m_errorCounts.value(message, 1) + 1);
         return;
+    }
     m_pendingErrors.append(message);
     if (!m_errorShown)
         QTimer::singleShot(0, this, [this] { showNextError(); });
+}
+
+QString QtHost::errorText(const QString& message) const
+{
+    const int count = m_errorCounts.value(message, 1);
+    return count > 1 ? QStringLiteral("%1\n\n(%2 times)").arg(message).arg(count) : message;
+}
+
+void QtHost::errorRepeated(const QString& message, int count)
+{
+    // Shown once: a box waiting or open counts the repeats; once it is
+    // closed the same run of failures shows no more.
+    if (!m_pendingErrors.contains(message))
+        return;
+    m_errorCounts[message] = count;
+    if (m_errorBox && m_pendingErrors.first() == message)
+        m_errorBox->setText(errorText(message));
 }
 
 void QtHost::showNextError()
@@ -35,8 +54,13 @@ void QtHost::showNextError()
         return;
     m_errorShown = true;
     const QString message = m_pendingErrors.first();
-    QMessageBox::critical(m_window, QApplication::applicationDisplayName(), message);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), errorText(message), QMessageBox::Ok,
+                    m_window);
+    m_errorBox = &box;
+    box.exec();
+    m_errorBox = nullptr;
     m_pendingErrors.removeFirst();
+    m_errorCounts.remove(message);
     m_errorShown = false;
     if (!m_pendingErrors.isEmpty())
         QTimer::singleShot(0, this, [this] { showNextError(); });

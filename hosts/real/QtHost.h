@@ -9,6 +9,8 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QHash>
+#include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
@@ -42,6 +44,7 @@ public:
 
 private:
     void reportError(const QString& message) override;
+    void errorRepeated(const QString& message, int count) override;
     void showMessage(const QString& text) override;
     bool askYesNo(const QString& text) override;
     void beep() override;
@@ -50,6 +53,7 @@ private:
     std::unique_ptr<MediaDevice> createMediaDevice(const QString& playerName) override;
     int next() override;
     void showNextError();
+    QString errorText(const QString& message) const;
 
     RealScheduler m_scheduler;
     EventDispatch m_dispatch{*this};
@@ -59,4 +63,6 @@ private:
     MenuPresenter* m_menus = nullptr;
     QStringList m_pendingErrors;
     bool m_errorShown = false;
+    QHash<QString, int> m_errorCounts;  // repeats of the boxes waiting or open
+    QPointer<QMessageBox> m_errorBox;
 };

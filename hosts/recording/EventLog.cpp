@@ -23,3 +23,12 @@ QString EventLog::timeOfDay(qint64 ms)
         .arg(ms / 1000 % 60, 2, 10, QChar(u'0'))
         .arg(ms % 1000, 3, 10, QChar(u'0'));
 }
+
+QJsonObject* EventLog::latest(const QString& kind, const QString& key, const QString& value)
+{
+    for (auto it = m_events.rbegin(); it != m_events.rend(); ++it) {
+        if (it->kind == kind && it->fields.value(key).toString() == value)
+            return &it->fields;
+    }
+    return nullptr;
+}

@@ -20,6 +20,9 @@ public:
     void add(const QString& kind, QJsonObject fields = {});
     const QVector<Event>& events() const { return m_events; }
     QVector<Event> ofKind(const QString& kind) const;
+    // The fields of the latest event of that kind whose field key holds
+    // value, for noting what happened to it later; null when there is none.
+    QJsonObject* latest(const QString& kind, const QString& key, const QString& value);
 
     static QString timeOfDay(qint64 msecsSinceMidnight);  // "HH:MM:SS.mmm"
 

@@ -101,7 +101,14 @@ RecordingHost::RecordingHost(qint64 startMsecsSinceMidnight, quint32 seed)
 
 void RecordingHost::reportError(const QString& message)
 {
-    m_log.add(QStringLiteral("error"), {{QStringLiteral("message"), message}});
+    m_log.add(QStringLiteral("error"), {{QStringLiteral("message"), message}, {QStringLiteral("count"), 1}});
+}
+
+void RecordingHost::errorRepeated(const QString& message, int count)
+{
+    // The box already reported stands for the repeats: its count grows.
+    if (QJsonObject* box = m_log.latest(QStringLiteral("error"), QStringLiteral("message"), message))
+        (*box)[QStringLiteral("count")] = count;
 }
 
 void RecordingHost::showMessage(const QString& text)

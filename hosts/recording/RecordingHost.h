@@ -52,6 +52,7 @@ public:
 
 private:
     void reportError(const QString& message) override;
+    void errorRepeated(const QString& message, int count) override;
     void showMessage(const QString& text) override;
     bool askYesNo(const QString& text) override;
     void beep() override;
