@@ -21,7 +21,7 @@ RANKS = {"core": 0, "data": 1, "forms": 2}
 RANKS.update({part: 3 for part in PARTS})
 RANKS.update({"hosts/real": 4, "hosts/recording": 4, "ui": 5, "probe": 5})
 # Folders of the project that are no layer: nothing layered includes them.
-OUTSIDE = {"tools", "tests", "bench", "build", "scripts"}
+OUTSIDE = {"tools", "tests", "bench", "fuzz", "build", "scripts"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 SOURCE_SUFFIXES = {".h", ".hpp", ".cpp", ".cc"}
