@@ -71,7 +71,8 @@ QString writtenValue(QString value)
 
 bool validUtf8(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless, so that a sequence cut at the end of the file counts as broken.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(bytes);
     return !decoder.hasError();
 }

@@ -99,6 +99,15 @@ TEST_F(SettingsFileTest, AShiftJisFileKeepsItsStationAndItsEncoding)
     QStringEncoder again("Shift_JIS");
     EXPECT_EQ(contents(), QByteArray(again(QStringLiteral("[SET]\r\nNOW_ROSEN=丸ノ内線\r\nNOW_EKI=新宿\r\n; 設定\r\n"))));
 
+    // A file whose last character is cut is no UTF-8 either: written back, it reads the same.
+    put(QByteArray("[SET]\r\nNOW_ROSEN=x\r\xe4\xb8\xb8\xe3\x83"));
+    write({{"SET", "NOW_EKI", "　都庁前"}});
+    {
+        IniFile ini(SettingsLocation::at(path()));
+        EXPECT_EQ(ini.readString("SET", "NOW_EKI", ""), "　都庁前");
+    }
+
+    put(sjis(QStringLiteral("[SET]\r\nNOW_ROSEN=丸ノ内線\r\nNOW_EKI=新宿\r\n; 設定\r\n")));
     // A value Shift-JIS cannot hold turns the file into UTF-8, every text kept.
     write({{"SET", "NOW_EKI", "新宿 🚇"}});
     EXPECT_EQ(contents(), QByteArray("[SET]\r\nNOW_ROSEN=丸ノ内線\r\nNOW_EKI=新宿 🚇\r\n; 設定\r\n"));
