@@ -24,6 +24,9 @@ MapWindow::MapWindow(TMapForm1& form, EventDispatch& dispatch, QWidget* mainWind
     setWindowTitle(TMapForm1::kCaption);
     // Closing the main window ends the program even while the map is open.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // The hints show while the main window is the active one, as it is after
+    // every pick.
+    setAttribute(Qt::WA_AlwaysShowToolTips, true);
     resize(TMapForm1::kClientWidth, TMapForm1::kClientHeight);
     m_scroll->setGeometry(rect());
 

@@ -72,6 +72,13 @@ xdotool windowraise "$map"; sleep 0.5
 import -window "$map" "$out/map-first-view.png"
 echo "first view -> $out/map-first-view.png ($(identify -format '%wx%h' "$out/map-first-view.png"))"
 
+# The mouse resting on a marker (G16 上野, centre 619,365) shows its hint:
+# a picture of the screen around it, for a person to look at.
+xdotool mousemove --window "$map" 436 136; sleep 2
+eval "$(xdotool getwindowgeometry --shell "$map")"
+import -window root -crop 400x200+$((X + 300))+$((Y + 60)) +repage "$out/map-hint.png"
+echo "hint -> $out/map-hint.png"
+
 # Presses on markers, one per mouse button; client point = picture point - (183, 229).
 #   left:   the area G06 (銀座線) and N06 (南北線) share at 508,537 -> 南北線 溜池山王
 #   middle: T03 centre 370,363 -> 東西線 高田馬場
