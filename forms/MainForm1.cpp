@@ -68,6 +68,7 @@ void TMainForm1::wireHandlers()
     MultiColComboBox1.onClick = [this] { MultiColComboBox1Change(); };
     FadeButton1.onClick = [this] { FadeButton1Click(); };
     FadeButton4.onClick = [this] { FadeButton4Click(); };
+    FadeButton2.onClick = [this] { SN_00Click(); };
     S01.onClick = [this] { S01Click(); };
     S02.onClick = [this] { S02Click(); };
     S04.onClick = [this] { S04Click(); };

@@ -386,6 +386,8 @@ public:
     // navigation/TransferList.cpp
     void fillSameStationTransfers();
     void fillAdjacentStationTransfers(const QString& adjacent);
+    // navigation/RouteMap.cpp: the directory's first item and FadeButton2
+    void SN_00Click();
 
     // info/Links.cpp
     void FadeButton4Click();

@@ -11,7 +11,7 @@ Program::Program(Host& host, const QString& programFolder)
     forms.MainForm1 = MainForm1.get();
     DataForm1 = std::make_unique<TDataForm1>(databasePath(programFolder));
     forms.DataForm1 = DataForm1.get();
-    MapForm1 = std::make_unique<TMapForm1>();
+    MapForm1 = std::make_unique<TMapForm1>(forms);
     forms.MapForm1 = MapForm1.get();
     InfoForm1 = std::make_unique<TInfoForm1>();
     forms.InfoForm1 = InfoForm1.get();

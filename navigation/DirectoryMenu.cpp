@@ -14,7 +14,7 @@ DirectoryMenuItem separator()
 std::vector<DirectoryMenuItem> buildMenu()
 {
     std::vector<DirectoryMenuItem> menu;
-    // The route map window comes with the map; its item moves nowhere yet.
+    // No station of its own: it opens the route map (SN_00Click).
     menu.push_back({DirectoryMenuItem::Kind::Pick, QStringLiteral("[路線図] から選択する"), nullptr, {}});
     menu.push_back(separator());
     for (const DirectoryGroup& group : stationDirectory()) {

@@ -133,7 +133,7 @@ QString stateReport(Program* running, const EventLog& log)
     if (!running) {
         json.member(QStringLiteral("line"), QString());
         json.member(QStringLiteral("station"), QString());
-        for (const char* member : {"row", "lists", "controls", "flags", "transfer"}) {
+        for (const char* member : {"row", "lists", "controls", "windows", "flags", "transfer"}) {
             json.key(QString::fromLatin1(member));
             json.null();
         }
@@ -167,6 +167,26 @@ QString stateReport(Program* running, const EventLog& log)
     if (main.VoiceForm1)
         writeControls(json, main.VoiceForm1->controls, QStringLiteral("VoiceForm1."));
     json.endObject();
+
+    {
+        // The route map window: where it is, whether it shows, how far it is scrolled.
+        const TMapForm1& map = *program.MapForm1;
+        json.key(QStringLiteral("windows"));
+        json.beginObject();
+        json.key(QStringLiteral("MapForm1"));
+        json.beginObject();
+        json.member(QStringLiteral("caption"), TMapForm1::kCaption);
+        json.member(QStringLiteral("visible"), map.visible);
+        json.member(QStringLiteral("centred"), !map.placed);
+        json.member(QStringLiteral("left"), map.left);
+        json.member(QStringLiteral("top"), map.top);
+        json.member(QStringLiteral("width"), map.width);
+        json.member(QStringLiteral("height"), map.height);
+        json.member(QStringLiteral("scrollLeft"), map.scrollLeft);
+        json.member(QStringLiteral("scrollTop"), map.scrollTop);
+        json.endObject();
+        json.endObject();
+    }
 
     json.key(QStringLiteral("flags"));
     json.beginObject();

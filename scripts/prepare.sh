@@ -11,7 +11,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab-ipadic-utf8
   open-jtalk open-jtalk-mecab-naist-jdic festival festvox-us-slt-hts
   fonts-ipafont-gothic fonts-noto-cjk fonts-mplus fonts-misaki
-  xvfb xauth x11-utils imagemagick faketime pulseaudio pulseaudio-utils sox
+  xvfb xauth x11-utils xdotool libx11-dev imagemagick faketime pulseaudio pulseaudio-utils sox
   libgtest-dev googletest xdg-utils python3
 )
 

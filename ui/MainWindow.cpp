@@ -134,7 +134,8 @@ void MainWindow::addDirectoryItem(QMenu& menu, const DirectoryMenuItem& item)
             menu.addAction(item.caption, this,
                            [this, pick] { deliver([this, pick] { m_program.MainForm1->stationPick(*pick); }); });
         } else {
-            menu.addAction(item.caption);
+            // The item without a station: the route map.
+            menu.addAction(item.caption, this, [this] { deliver([this] { m_program.MainForm1->SN_00Click(); }); });
         }
         break;
     }

@@ -3,6 +3,7 @@
 #include "forms/Program.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
+#include "ui/MapWindow.h"
 #include "hosts/real/QtHost.h"
 #include "core/Failure.h"
 
@@ -29,6 +30,10 @@ int main(int argc, char** argv)
     MainWindow window(*program);
     host.setMainWindow(&window);
     host.setMenuPresenter(&window);
+    // The route map is defined visible: it is on the screen from the start,
+    // the main window shown after it and above it.
+    MapWindow map(*program->MapForm1, host.dispatch(), &window);
+    map.show();
     window.show();
     const int status = QApplication::exec();
     return status;

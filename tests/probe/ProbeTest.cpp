@@ -89,3 +89,33 @@ TEST(Probe, RejectsWrongArguments)
         EXPECT_EQ(probe.exitCode(), 2) << arguments.join(' ').toStdString();
     }
 }
+
+TEST(Probe, ReportsTheRouteMapsMarkersAndWindow)
+{
+    StationFixture fixture;
+    fixture.addStation(stationRow("L", "A"));
+    fixture.write();
+    const QJsonObject state = runProbe({"--program-folder", fixture.folder(), "--line", "L", "--station", "A",
+                                        "--at", "10:00:00"});
+    const QJsonObject controls = state["controls"].toObject();
+    const QJsonObject g01 = controls["MapForm1.SN_G01"].toObject();
+    EXPECT_EQ(g01["left"].toInt(), 357);
+    EXPECT_EQ(g01["top"].toInt(), 592);
+    EXPECT_EQ(g01["width"].toInt(), 10);
+    EXPECT_EQ(g01["height"].toInt(), 10);
+    EXPECT_EQ(g01["hint"].toString(), "渋谷 - Shibuya");
+    EXPECT_TRUE(g01["visible"].toBool());
+    EXPECT_EQ(controls["MapForm1.SN_MM03"].toObject()["hint"].toString(), "方南町 - Honancho");
+    int markers = 0;
+    for (const QString& key : controls.keys())
+        markers += key.startsWith("MapForm1.SN_");
+    EXPECT_EQ(markers, 228);
+    const QJsonObject map = state["windows"].toObject()["MapForm1"].toObject();
+    EXPECT_EQ(map["caption"].toString(), "◆ DUVIV OVEVER MAP");
+    EXPECT_TRUE(map["visible"].toBool());
+    EXPECT_TRUE(map["centred"].toBool());
+    EXPECT_EQ(map["width"].toInt(), 800);
+    EXPECT_EQ(map["height"].toInt(), 602);
+    EXPECT_EQ(map["scrollLeft"].toInt(), 183);
+    EXPECT_EQ(map["scrollTop"].toInt(), 229);
+}
