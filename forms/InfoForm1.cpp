@@ -42,6 +42,7 @@ TInfoForm1::TInfoForm1(Host& host)
     Image1.setBounds(8, 4, 200, 54);
     Image1.setPicture(QImage(QStringLiteral(":/info/logo.png")));
     text(Label1, 44, 52, 201, 11, kBlueText, product::kCredit);
+    Label1.setHint(product::kCreditInFull);
     text(Label3, 70, 69, 111, 11, kOrange, QStringLiteral("mail : ") + product::kSupportMail);
     overlay(SpeedButton3, 65, 69, 120, 11, QStringLiteral("サポートへメールを送る"));
     text(Label2, 81, 86, 87, 11, kOrange, QStringLiteral("url : ") + product::kSiteUrl);

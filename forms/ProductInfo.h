@@ -19,5 +19,11 @@ inline const QString kSupportMail = QStringLiteral("support@quorel.invalid");
 
 // The information window's credit line: our program, the data and the voices.
 inline const QString kCredit = QStringLiteral("(c) Quorel / data: ODPT, StationAPI / voices: nitech, CMU");
+// The same in full, as the credit line's hint.
+inline const QString kCreditInFull = QStringLiteral(
+    "Quorel Network (c) the Quorel developers\n"
+    "Timetables: Public Transportation Open Data Center (ODPT), Toei data CC BY 4.0, via mini-tokyo-3d (MIT)\n"
+    "Stations: TrainLCD/StationAPI (MIT), after ekidata\n"
+    "Voices: Open JTalk nitech-jp-atr503-m001 (CC BY 3.0), Festival CMU US SLT HTS voice");
 
 }  // namespace product

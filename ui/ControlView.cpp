@@ -233,8 +233,15 @@ void ControlView::paintProgress(QPainter& p)
 void ControlView::paintButton(QPainter& p)
 {
     const Control& c = m_control;
-    if (c.look.transparent)
+    if (c.look.transparent) {
+        // A flat link (the album's address) shows its caption; an overlay has none.
+        if (!c.caption().isEmpty()) {
+            p.setPen(toQColor(c.fontColor()));
+            p.setFont(windowFont(c.look.font, c.look.fontPixels));
+            p.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, c.caption());
+        }
         return;
+    }
     if (c.look.fadeOnHover) {
         // Face and border blend towards the hover colours; the caption turns at once.
         const double t = double(m_fade) / kFadeTop;
