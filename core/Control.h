@@ -81,6 +81,7 @@ struct ControlLook {
     int captionTop = 0;
     bool sunken = false;       // bevelled panels
     bool handCursor = false;
+    bool fadeOnHover = false;  // buttons: the face fades to the hover colours and back
     // Multi-column drop-down lists: width, background and text colour per column.
     QVector<int> columnWidths;
     QVector<int> columnColors;

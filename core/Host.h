@@ -6,6 +6,7 @@
 #include "core/EventDispatch.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 class Scheduler;
@@ -30,6 +31,14 @@ public:
     virtual void beep() = 0;
     // Pops up a menu of the main window (PopupMenu1, PopupMenu3) at the mouse cursor.
     virtual void popUpMenu(const QString& menu) = 0;
+
+    // The photo album's add dialog and the information window. askOpenFiles
+    // offers several files at once (filters "caption (patterns)", the first
+    // the default) and gives the chosen paths in order, none when cancelled;
+    // showModal shows one of the program's windows (by its name) and returns
+    // once it is closed.
+    virtual QStringList askOpenFiles(const QString& title, const QStringList& filters) = 0;
+    virtual void showModal(const QString& form) = 0;
 };
 
 class Shell {

@@ -16,4 +16,6 @@ public:
     }
 
     bool isSeparator() const { return caption() == u"-"; }
+    // False for a command that never carries a check mark (the ui draws no box for it).
+    bool checkable = true;
 };

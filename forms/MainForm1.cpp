@@ -30,6 +30,7 @@ TMainForm1::TMainForm1(Host& host, Forms& forms, QString folder)
     currentStation.clear();
     doorStep = {0, 0};
     settings = SettingsLocation::forProgramFolder(programFolder);
+    createAlbum();
     for (int slot = 1; slot <= 4; ++slot)
         trainPicture(slot).setShowHint(true);
     for (int n = 0; n < int(ImageList0.size()); ++n)
@@ -69,6 +70,15 @@ void TMainForm1::wireHandlers()
     FadeButton1.onClick = [this] { FadeButton1Click(); };
     FadeButton4.onClick = [this] { FadeButton4Click(); };
     FadeButton2.onClick = [this] { SN_00Click(); };
+    // the photo album and the bottom bar's links
+    FadeButton5.onClick = [this] { FadeButton5Click(); };
+    FadeButton0.onClick = [this] { FadeButton0Click(); };
+    SpeedButton1.onClick = [this] { SpeedButton1Click(); };
+    P01.onClick = [this] { P01Click(); };
+    P02.onClick = [this] { P02Click(); };
+    P04_1.onClick = [this] { P04_1Click(); };
+    P04_2.onClick = [this] { P04_2Click(); };
+    P06.onClick = [this] { P06Click(); };
     S01.onClick = [this] { S01Click(); };
     S02.onClick = [this] { S02Click(); };
     S04.onClick = [this] { S04Click(); };

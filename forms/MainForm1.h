@@ -16,6 +16,7 @@
 #include "forms/SceneConstants.h"
 
 #include <QImage>
+#include <QStringList>
 #include <QVector>
 #include <array>
 #include <memory>
@@ -26,6 +27,32 @@ class TMapForm1;
 class TInfoForm1;
 class TVoiceForm1;
 class TMainForm1;
+namespace album { class Album; }
+
+// A thumbnail view: the folder it shows, its files in the order shown and
+// the selected one (empty: none). The album fills it; the ui draws it.
+class ThumbnailsControl : public Control {
+public:
+    using Control::Control;
+    QString folder() const { return m_folder; }
+    const QStringList& files() const { return m_files; }
+    QString selected() const { return m_selected; }
+    void show(const QString& folder, const QStringList& files, const QString& selected)
+    {
+        m_folder = folder;
+        m_files = files;
+        m_selected = selected;
+        ++m_serial;
+        changed();
+    }
+    quint64 serial() const { return m_serial; }  // counts the changes, so a view sees a reload
+
+private:
+    QString m_folder;
+    QStringList m_files;
+    QString m_selected;
+    quint64 m_serial = 0;
+};
 
 // The program's windows, as the handlers reach them.
 struct Forms {
@@ -158,6 +185,8 @@ public:
     Control OutlookBar1{controls, QStringLiteral("OutlookBar1"), ControlKind::GroupBar, kPanelProps, &Panel04};
     Control OutlookGroup1_1{controls, QStringLiteral("OutlookGroup1_1"), ControlKind::Group, kGroupProps, &OutlookBar1};
     Control SpeedButton1{controls, QStringLiteral("SpeedButton1"), ControlKind::Button, kButtonProps, &OutlookGroup1_1};
+    ThumbnailsControl IkThumb1{controls, QStringLiteral("IkThumb1"), ControlKind::Thumbnails,
+                               kPanelProps | Property::Hint, &OutlookGroup1_1};
 
     // clock and transfer list
     Control Bevel1{controls, QStringLiteral("Bevel1"), ControlKind::Panel, kPanelProps, &Panel01};
@@ -279,6 +308,17 @@ public:
     MenuItemControl S04{controls, QStringLiteral("S04"), &PopupMenu3, QStringLiteral("日本語[Japanese]"), true};
     MenuItemControl S05{controls, QStringLiteral("S05"), &PopupMenu3, QStringLiteral("英語[English]")};
 
+    // the photo album's menu; P04 carries the two sort orders
+    Control PopupMenu2{controls, QStringLiteral("PopupMenu2"), ControlKind::Menu, Properties()};
+    MenuItemControl P01{controls, QStringLiteral("P01"), &PopupMenu2, QStringLiteral("写真の追加")};
+    MenuItemControl P02{controls, QStringLiteral("P02"), &PopupMenu2, QStringLiteral("写真の削除")};
+    MenuItemControl P03{controls, QStringLiteral("P03"), &PopupMenu2, QStringLiteral("-")};
+    MenuItemControl P04{controls, QStringLiteral("P04"), &PopupMenu2, QStringLiteral("写真の整列")};
+    MenuItemControl P04_1{controls, QStringLiteral("P04_1"), &P04, QStringLiteral("名前順"), true};
+    MenuItemControl P04_2{controls, QStringLiteral("P04_2"), &P04, QStringLiteral("日付順")};
+    MenuItemControl P05{controls, QStringLiteral("P05"), &PopupMenu2, QStringLiteral("-")};
+    MenuItemControl P06{controls, QStringLiteral("P06"), &PopupMenu2, QStringLiteral("管理フォルダを開く")};
+
     // The hidden voice settings window, created by the speech set-up.
     std::unique_ptr<TVoiceForm1> VoiceForm1;
 
@@ -391,6 +431,23 @@ public:
 
     // info/Links.cpp
     void FadeButton4Click();
+    void FadeButton5Click();
+    void FadeButton0Click();
+
+    // album/AlbumHandlers.cpp: the photo album
+    std::shared_ptr<album::Album> album;  // made by createAlbum, in the constructor
+    void createAlbum();
+    void refreshAlbumView();  // IkThumb1 takes over the album's folder, files and selection
+    void P01Click();
+    void P02Click();
+    void P04_1Click();
+    void P04_2Click();
+    void P06Click();
+    void VIkThumb1SelectFile(const QString& folder, const QString& fileName);
+    void IkThumb1SelectionChanged(const QString& fileName);  // a selection that opens nothing (arrow keys, right click)
+    void SpeedButton1Click();
+    // The question standing in for the desktop's own before a picture goes to the trash.
+    static QString trashQuestion(const QString& fileName);
 
     // The settings file's section of the window's settings.
     static inline const QString kSettingsSection = QStringLiteral("SET");

@@ -2,6 +2,7 @@
 // every control before any station is shown.
 
 #include "forms/MainForm1.h"
+#include "forms/ProductInfo.h"
 
 namespace {
 
@@ -151,6 +152,13 @@ void TMainForm1::defineWindow()
     label(SpeedButton1, 1, 0, 385, 16, kPGothic, 11, kWhite);
     SpeedButton1.setCaption(QStringLiteral("address:"));
     SpeedButton1.look.handCursor = true;
+    IkThumb1.setBounds(0, 16, 386, 110);
+    IkThumb1.setColor(4605510);
+    IkThumb1.setFontColor(kWhite);
+    IkThumb1.setHint(QStringLiteral("マウスホイールでスクロール"));
+    IkThumb1.look.handCursor = true;
+    for (MenuItemControl* command : {&P01, &P02, &P04, &P06})
+        command->checkable = false;
 
     // Clock and transfer list.
     Bevel1.setBounds(435, 215, 114, 114);
@@ -248,7 +256,7 @@ void TMainForm1::defineWindow()
     // Bottom bar.
     gradient(Info, 0, 336, 986, 21, kBlue, 16744448);
     label(Label1, 6, 6, 402, 11, kPGothic, 11, kWhite);
-    Label1.setCaption(QStringLiteral("QUOREL NETWORK - REALTIME SIMULATOR  Version 1.0"));
+    Label1.setCaption(product::titleAndVersion());
     struct Fade {
         Control* button;
         int left;
@@ -271,6 +279,7 @@ void TMainForm1::defineWindow()
         f.button->look.font = QStringLiteral("Tahoma");
         f.button->look.fontPixels = 11;
         f.button->look.handCursor = true;
+        f.button->look.fadeOnHover = true;
     }
 
     hidden(Button0, QStringLiteral("駅移動"), 864, 315, 61, 21);

@@ -13,7 +13,7 @@ Program::Program(Host& host, const QString& programFolder)
     forms.DataForm1 = DataForm1.get();
     MapForm1 = std::make_unique<TMapForm1>(forms);
     forms.MapForm1 = MapForm1.get();
-    InfoForm1 = std::make_unique<TInfoForm1>();
+    InfoForm1 = std::make_unique<TInfoForm1>(host);
     forms.InfoForm1 = InfoForm1.get();
 }
 

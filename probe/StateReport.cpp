@@ -4,6 +4,8 @@
 #include "probe/JsonWriter.h"
 #include "hosts/recording/EventLog.h"
 #include "forms/VoiceForm1.h"
+#include "album/Album.h"
+#include "forms/InfoForm1.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -133,7 +135,7 @@ QString stateReport(Program* running, const EventLog& log)
     if (!running) {
         json.member(QStringLiteral("line"), QString());
         json.member(QStringLiteral("station"), QString());
-        for (const char* member : {"row", "lists", "controls", "windows", "flags", "transfer"}) {
+        for (const char* member : {"row", "lists", "controls", "windows", "flags", "transfer", "album"}) {
             json.key(QString::fromLatin1(member));
             json.null();
         }
@@ -166,6 +168,7 @@ QString stateReport(Program* running, const EventLog& log)
     writeControls(json, program.MapForm1->controls, QStringLiteral("MapForm1."));
     if (main.VoiceForm1)
         writeControls(json, main.VoiceForm1->controls, QStringLiteral("VoiceForm1."));
+    writeControls(json, program.InfoForm1->controls, QStringLiteral("InfoForm1."));
     json.endObject();
 
     {
@@ -212,6 +215,17 @@ QString stateReport(Program* running, const EventLog& log)
     json.key(QStringLiteral("items"));
     json.stringArray(main.MultiColComboBox1.items());
     json.member(QStringLiteral("selected"), main.MultiColComboBox1.itemIndex());
+    json.endObject();
+
+    // The photo album shown: its folder and its listed files in the order shown.
+    json.key(QStringLiteral("album"));
+    json.beginObject();
+    json.member(QStringLiteral("folder"), main.album->folder());
+    json.key(QStringLiteral("files"));
+    json.stringArray(main.album->fileNames());
+    json.member(QStringLiteral("order"),
+                main.album->sortOrder() == album::SortOrder::ByDate ? QStringLiteral("date") : QStringLiteral("name"));
+    json.member(QStringLiteral("selected"), main.album->selectedFile());
     json.endObject();
 
     writeEvents(json, log);

@@ -163,7 +163,6 @@ void TMainForm1::Button0Click(Control* sender)
 
     ScrollBox1.setTop(24);
 
-    albumFolder = programFolder + QStringLiteral("/Picture/") + currentLine + u'/' + currentStation;
     showAlbum();
 }
 
@@ -175,7 +174,3 @@ void TMainForm1::refreshTimetableViews()
         view->setCaption(row.fieldAsString(view->field));
 }
 
-void TMainForm1::showAlbum()
-{
-    // The photo album shows the station's folder (filled in by the album).
-}

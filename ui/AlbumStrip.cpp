@@ -315,27 +315,29 @@ void AlbumStrip::keyPressEvent(QKeyEvent* event)
         QAbstractScrollArea::keyPressEvent(event);
         return;
     }
+    // Moving through the strip selects; Enter (or Space) opens the picture,
+    // so that walking past ten pictures does not open ten viewers.
     const int current = m_selected;
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
-        choose(current < 0 ? 0 : qMax(0, current - 1), true);
+        choose(current < 0 ? 0 : qMax(0, current - 1), false);
         break;
     case Qt::Key_Right:
     case Qt::Key_Down:
-        choose(current < 0 ? 0 : qMin(count() - 1, current + 1), true);
+        choose(current < 0 ? 0 : qMin(count() - 1, current + 1), false);
         break;
     case Qt::Key_Home:
-        choose(0, true);
+        choose(0, false);
         break;
     case Qt::Key_End:
-        choose(count() - 1, true);
+        choose(count() - 1, false);
         break;
     case Qt::Key_PageUp:
-        choose(qMax(0, (current < 0 ? 0 : current) - kColumns), true);
+        choose(qMax(0, (current < 0 ? 0 : current) - kColumns), false);
         break;
     case Qt::Key_PageDown:
-        choose(qMin(count() - 1, (current < 0 ? 0 : current) + kColumns), true);
+        choose(qMin(count() - 1, (current < 0 ? 0 : current) + kColumns), false);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

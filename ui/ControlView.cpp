@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 
 QColor toQColor(int c)
 {
@@ -232,8 +233,31 @@ void ControlView::paintProgress(QPainter& p)
 void ControlView::paintButton(QPainter& p)
 {
     const Control& c = m_control;
-    if (c.look.transparent)
+    if (c.look.transparent) {
+        // A flat link (the album's address) shows its caption; an overlay has none.
+        if (!c.caption().isEmpty()) {
+            p.setPen(toQColor(c.fontColor()));
+            p.setFont(windowFont(c.look.font, c.look.fontPixels));
+            p.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignVCenter | Qt::AlignLeft, c.caption());
+        }
         return;
+    }
+    if (c.look.fadeOnHover) {
+        // Face and border blend towards the hover colours; the caption turns at once.
+        const double t = double(m_fade) / kFadeTop;
+        auto blend = [t](QColor from, QColor to) {
+            return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * t,
+                                    from.greenF() + (to.greenF() - from.greenF()) * t,
+                                    from.blueF() + (to.blueF() - from.blueF()) * t);
+        };
+        p.fillRect(rect(), blend(toQColor(c.color()), toQColor(16744448)));
+        p.setPen(blend(toQColor(c.outlineColor()), QColor(Qt::white)));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.setPen(m_fadeUp ? QColor(Qt::yellow) : toQColor(c.fontColor()));
+        p.setFont(windowFont(c.look.font, c.look.fontPixels));
+        p.drawText(rect(), Qt::AlignCenter, c.caption());
+        return;
+    }
     if (c.properties() & Property::Color && c.color() != 0) {
         const bool hover = underMouse();
         p.fillRect(rect(), hover ? toQColor(16744448) : toQColor(c.color()));
@@ -246,6 +270,39 @@ void ControlView::paintButton(QPainter& p)
     p.setFont(windowFont(c.look.font, c.look.fontPixels));
     p.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignVCenter | (c.color() ? Qt::AlignHCenter : Qt::AlignLeft),
                c.caption());
+}
+
+void ControlView::enterEvent(QEnterEvent* event)
+{
+    QWidget::enterEvent(event);
+    if (!m_control.look.fadeOnHover)
+        return;
+    m_fadeUp = true;
+    if (!m_fadeTimer) {
+        m_fadeTimer = new QTimer(this);
+        m_fadeTimer->setInterval(kFadeInterval);
+        connect(m_fadeTimer, &QTimer::timeout, this, &ControlView::fadeTick);
+    }
+    m_fadeTimer->start();
+    update();
+}
+
+void ControlView::leaveEvent(QEvent* event)
+{
+    QWidget::leaveEvent(event);
+    if (!m_control.look.fadeOnHover || !m_fadeTimer)
+        return;
+    m_fadeUp = false;
+    m_fadeTimer->start();
+    update();
+}
+
+void ControlView::fadeTick()
+{
+    m_fade = qBound(0, m_fade + (m_fadeUp ? kFadeStep : -kFadeStep), kFadeTop);
+    if (m_fade == 0 || m_fade == kFadeTop)
+        m_fadeTimer->stop();
+    update();
 }
 
 void ControlView::mousePressEvent(QMouseEvent* event)

@@ -29,6 +29,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
     EventDispatch& m_dispatch;
 
@@ -49,4 +51,18 @@ private:
     QString m_cacheKey;
     bool m_pressed = false;
     QRect m_textArea;  // labels: where the text's ink may go
+
+public:
+    // The bottom bar's fade: the level runs 0..kFadeTop in steps of 2, one
+    // step every 20 ms, up while the mouse is over the button, down after.
+    static constexpr int kFadeTop = 32;
+    static constexpr int kFadeStep = 2;
+    static constexpr int kFadeInterval = 20;
+    int fadeLevel() const { return m_fade; }
+
+private:
+    void fadeTick();
+    class QTimer* m_fadeTimer = nullptr;
+    int m_fade = 0;
+    bool m_fadeUp = false;
 };

@@ -4,6 +4,11 @@
 #include "forms/Program.h"
 #include "ui/ControlView.h"
 #include "ui/WidgetViews.h"
+#include "ui/AlbumView.h"
+#include "ui/InfoWindow.h"
+#include "forms/InfoForm1.h"
+
+#include <algorithm>
 
 #include "core/MenuItemControl.h"
 #include "ui/Fonts.h"
@@ -58,6 +63,8 @@ ControlView* MainWindow::createView(Control& control, QWidget* parent)
         return new ComboView(static_cast<ComboBoxControl&>(control), dispatch, parent);
     case ControlKind::Clock:
         return new ClockView(static_cast<ClockControl&>(control), dispatch, parent);
+    case ControlKind::Thumbnails:
+        return new AlbumView(static_cast<ThumbnailsControl&>(control), *m_program.MainForm1, parent);
     default:
         return new ControlView(control, dispatch, parent);
     }
@@ -150,26 +157,52 @@ void MainWindow::popUpMenu(const QString& name, const QPoint& at)
         // The station directory, as navigation builds it.
         for (const DirectoryMenuItem& item : directoryMenu())
             addDirectoryItem(menu, item);
-    } else {
-        for (Control* control : main.controls.controls()) {
-            auto* item = dynamic_cast<MenuItemControl*>(control);
-            if (!item || item->parent() == nullptr || item->parent()->name() != name)
-                continue;
-            if (item->isSeparator()) {
-                menu.addSeparator();
-                continue;
-            }
-            QAction* action = menu.addAction(item->caption());
-            action->setCheckable(true);
-            action->setChecked(item->checked());
-            action->setEnabled(item->enabled());
-            connect(action, &QAction::triggered, this, [this, item] {
-                if (item->onClick)
-                    deliver(item->onClick);
-            });
-        }
+    } else if (Control* parent = main.controls.find(name)) {
+        addMenuItems(menu, *parent);
     }
     menu.exec(at);
+}
+
+void MainWindow::addMenuItems(QMenu& menu, const Control& parent)
+{
+    // The items of a menu in order; an item that has items of its own is a sub-menu.
+    TMainForm1& main = *m_program.MainForm1;
+    for (Control* control : main.controls.controls()) {
+        auto* item = dynamic_cast<MenuItemControl*>(control);
+        if (!item || item->parent() != &parent)
+            continue;
+        if (item->isSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        const bool hasItems = std::any_of(main.controls.controls().begin(), main.controls.controls().end(),
+                                          [item](const Control* c) { return c->parent() == item; });
+        if (hasItems) {
+            QMenu* sub = menu.addMenu(item->caption());
+            sub->setEnabled(item->enabled());
+            addMenuItems(*sub, *item);
+            continue;
+        }
+        QAction* action = menu.addAction(item->caption());
+        action->setCheckable(item->checkable);
+        action->setChecked(item->checked());
+        action->setEnabled(item->enabled());
+        connect(action, &QAction::triggered, this, [this, item] {
+            if (item->onClick)
+                deliver(item->onClick);
+        });
+    }
+}
+
+void MainWindow::showModalForm(const QString& form)
+{
+    TInfoForm1* info = m_program.InfoForm1.get();
+    if (!info || form != info->controls.windowName())
+        return;
+    auto* window = new InfoWindow(*info, m_program.MainForm1->host().dispatch(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -20,6 +20,7 @@ public:
     ~MainWindow() override;
 
     void popUpMenu(const QString& menu, const QPoint& at) override;
+    void showModalForm(const QString& form) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -32,6 +33,7 @@ private:
     ControlView* createView(Control& control, QWidget* parent);
     void deliver(const std::function<void()>& handler);
     void addDirectoryItem(QMenu& menu, const DirectoryMenuItem& item);
+    void addMenuItems(QMenu& menu, const Control& parent);
 
     Program& m_program;
     QHash<const Control*, ControlView*> m_views;

@@ -137,9 +137,18 @@ void GroupBarView::layoutGroups()
         const int right = width() - (int(m_groups.size()) - m_open - 1) * kHeader;
         content->setGeometry(left, 0, qMax(0, right - left), height());
         content->setVisible(i == m_open);
-        // A group's view (the timetable text) fills the group.
-        for (QWidget* child : content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            child->setGeometry(content->rect());
+        // A group's one view (the timetable text) fills the group; the views
+        // of a group of several (the album's link and strip) keep their places.
+        const QList<QWidget*> children = content->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* child : children) {
+            auto* view = dynamic_cast<ControlView*>(child);
+            if (children.size() > 1 && view) {
+                const Control& c = view->control();
+                child->setGeometry(c.left(), c.top(), c.width(), c.height());
+            } else {
+                child->setGeometry(content->rect());
+            }
+        }
     }
     update();
 }

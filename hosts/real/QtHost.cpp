@@ -1,5 +1,7 @@
 #include "hosts/real/QtHost.h"
 
+#include <QFileDialog>
+
 #include "hosts/real/SilentMediaDevice.h"
 
 #include <QApplication>
@@ -92,6 +94,28 @@ void QtHost::popUpMenu(const QString& menu)
         if (m_menus)
             m_menus->popUpMenu(menu, at);
     });
+}
+
+QStringList QtHost::askOpenFiles(const QString& title, const QStringList& filters)
+{
+    // Qt's own dialog: it lets several files be chosen and is resizable;
+    // the read-only box of other platforms' dialogs does not exist here.
+    QFileDialog dialog(m_window, title);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters.first());
+    dialog.setSizeGripEnabled(true);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+void QtHost::showModal(const QString& form)
+{
+    if (m_menus)
+        m_menus->showModalForm(form);
 }
 
 bool QtHost::open(const QString& target)

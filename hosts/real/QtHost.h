@@ -22,6 +22,8 @@ class MenuPresenter {
 public:
     virtual ~MenuPresenter() = default;
     virtual void popUpMenu(const QString& menu, const QPoint& at) = 0;
+    // Shows one of the program's other windows modally (the information window).
+    virtual void showModalForm(const QString& /*form*/) {}
 };
 
 class QtHost : public QObject, public Host, private Dialogs, private Shell, private MediaFactory, private RandomSource {
@@ -49,6 +51,8 @@ private:
     bool askYesNo(const QString& text) override;
     void beep() override;
     void popUpMenu(const QString& menu) override;
+    QStringList askOpenFiles(const QString& title, const QStringList& filters) override;
+    void showModal(const QString& form) override;
     bool open(const QString& target) override;
     std::unique_ptr<MediaDevice> createMediaDevice(const QString& playerName) override;
     int next() override;

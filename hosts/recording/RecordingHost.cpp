@@ -132,6 +132,19 @@ void RecordingHost::popUpMenu(const QString& menu)
     m_log.add(QStringLiteral("popup"), {{QStringLiteral("menu"), menu}});
 }
 
+QStringList RecordingHost::askOpenFiles(const QString& title, const QStringList& filters)
+{
+    m_log.add(QStringLiteral("openFiles"), {{QStringLiteral("title"), title},
+                                            {QStringLiteral("filters"), filters.join(u'|')},
+                                            {QStringLiteral("answer"), openFilesAnswer.join(u'|')}});
+    return openFilesAnswer;
+}
+
+void RecordingHost::showModal(const QString& form)
+{
+    m_log.add(QStringLiteral("modal"), {{QStringLiteral("form"), form}});
+}
+
 bool RecordingHost::open(const QString& target)
 {
     m_log.add(QStringLiteral("open"), {{QStringLiteral("target"), target}});

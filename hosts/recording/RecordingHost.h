@@ -47,6 +47,8 @@ public:
 
     // The answer given to yes/no questions.
     bool answerYes = false;
+    // The files the add dialog answers with (empty: cancelled).
+    QStringList openFilesAnswer;
     // The folder that sound file names are reported relative to.
     QString programFolder;
 
@@ -57,6 +59,8 @@ private:
     bool askYesNo(const QString& text) override;
     void beep() override;
     void popUpMenu(const QString& menu) override;
+    QStringList askOpenFiles(const QString& title, const QStringList& filters) override;
+    void showModal(const QString& form) override;
     bool open(const QString& target) override;
     std::unique_ptr<MediaDevice> createMediaDevice(const QString& playerName) override;
     int next() override;

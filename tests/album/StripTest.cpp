@@ -154,10 +154,10 @@ TEST_F(StripTest, TheMouseSelectsAndTheRightButtonOnlyPicks)
     EXPECT_EQ(strip.indexAt(gap), -1);
 }
 
-TEST_F(StripTest, TheKeyboardSelectsAndScrolls)
+TEST_F(StripTest, TheKeyboardSelectsAndScrollsAndOnlyEnterOpens)
 {
     show(6);
-    QSignalSpy selected(&strip, &AlbumStrip::selectFile);
+    QSignalSpy opened(&strip, &AlbumStrip::selectFile);
     strip.setFocus();
     const struct {
         Qt::Key key;
@@ -168,13 +168,16 @@ TEST_F(StripTest, TheKeyboardSelectsAndScrolls)
     };
     for (const auto& s : steps) {
         QTest::keyClick(&strip, s.key);
-        ASSERT_FALSE(selected.isEmpty());
-        EXPECT_EQ(selected.last()[1].toString(), s.file);
+        EXPECT_EQ(strip.selectedFile(), s.file);
         const QRect cell = strip.cellRect(strip.selectedIndex());
         EXPECT_GE(cell.left(), 0) << "the selection is on screen";
         EXPECT_LE(cell.right(), strip.viewport()->width() - 1);
     }
-    EXPECT_EQ(selected.size(), int(std::size(steps)));
+    EXPECT_TRUE(opened.isEmpty()) << "walking through the strip opens nothing";
+    QTest::keyClick(&strip, Qt::Key_Right);
+    QTest::keyClick(&strip, Qt::Key_Return);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.last()[1].toString(), "01.jpg");
 }
 
 TEST_F(StripTest, ABrokenFileShowsAPlaceholder)

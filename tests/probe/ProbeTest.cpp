@@ -4,6 +4,8 @@
 #include "support/Paths.h"
 #include "support/StationFixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -118,4 +120,28 @@ TEST(Probe, ReportsTheRouteMapsMarkersAndWindow)
     EXPECT_EQ(map["height"].toInt(), 602);
     EXPECT_EQ(map["scrollLeft"].toInt(), 183);
     EXPECT_EQ(map["scrollTop"].toInt(), 229);
+}
+
+TEST(Probe, ReportsTheAlbumShownAndTheInformationWindow)
+{
+    StationFixture fixture;
+    fixture.addStation(stationRow("L", "A"));
+    fixture.write();
+    const QString album = fixture.folder() + "/Picture/L/A";
+    QDir().mkpath(album);
+    for (const char* name : {"b.png", "a.JPG", "notes.txt"}) {
+        QFile f(album + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const QJsonObject state =
+        runProbe({"--program-folder", fixture.folder(), "--line", "L", "--station", "A", "--at", "10:00:00"});
+    const QJsonObject shown = state["album"].toObject();
+    EXPECT_EQ(shown["folder"].toString(), album);
+    EXPECT_EQ(shown["files"].toArray(), QJsonArray({"a.JPG", "b.png"}));
+    EXPECT_EQ(shown["order"].toString(), "name");
+    const QJsonObject controls = state["controls"].toObject();
+    EXPECT_EQ(controls["InfoForm1.SpeedButton2"].toObject()["caption"].toString(), "CLOSE (&X)");
+    EXPECT_TRUE(controls["InfoForm1.Label3"].toObject()["caption"].toString().startsWith("mail : "));
+    EXPECT_TRUE(controls["InfoForm1.Label2"].toObject()["caption"].toString().startsWith("url : "));
+    EXPECT_EQ(controls["IkThumb1"].toObject()["width"].toInt(), 386);
 }
