@@ -1,6 +1,7 @@
 #include "hosts/real/QtHost.h"
 
-#include "hosts/real/SilentMediaDevice.h"
+#include "hosts/real/RealMediaDevice.h"
+#include "hosts/real/RealSpeechEngine.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -80,7 +81,12 @@ bool QtHost::open(const QString& target)
 
 std::unique_ptr<MediaDevice> QtHost::createMediaDevice(const QString&)
 {
-    return std::make_unique<SilentMediaDevice>();
+    return std::make_unique<RealMediaDevice>();
+}
+
+void QtHost::useRealSpeech(const QString& programFolder)
+{
+    m_speech = std::make_unique<RealSpeechEngine>(SpeechSetup::forProgramFolder(programFolder));
 }
 
 int QtHost::next()
