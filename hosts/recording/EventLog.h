@@ -20,6 +20,8 @@ public:
     void add(const QString& kind, QJsonObject fields = {});
     const QVector<Event>& events() const { return m_events; }
     QVector<Event> ofKind(const QString& kind) const;
+    // Adds a field to an event already recorded (index in events()).
+    void addField(int index, const QString& key, const QJsonValue& value) { m_events[index].fields[key] = value; }
 
     static QString timeOfDay(qint64 msecsSinceMidnight);  // "HH:MM:SS.mmm"
 
