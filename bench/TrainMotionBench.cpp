@@ -2,17 +2,28 @@
 // measures how well the timers keep the speed profile: the run-in from the
 // 1450 threshold to the halt (nominal 13,585 ms), the departure from the
 // halt to distance 3200 (nominal 22,560 ms), the worst lateness of a timer
-// tick, and the CPU used while the trains move.
+// tick, and the CPU used while the trains move. The platform sounds and the
+// announcements are on (real media devices, the real speech engine with a
+// fresh cache): it also gives the longest time a sound or speech call held
+// the GUI thread and the time from Speak to the start of its play, for new
+// and for cached texts. --silent runs with both off.
 //
-//   quorel-bench-train-motion [PROGRAM_FOLDER]      (under an X display)
+//   quorel-bench-train-motion [PROGRAM_FOLDER] [--silent]   (under an X display)
 //
 // It copies the built database and gives 表参道 on the 銀座線 an arrival on
 // all four tracks in the next minute, then waits for the wall clock.
 
 #include "forms/Program.h"
+#include "forms/VoiceForm1.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindow.h"
 #include "hosts/real/QtHost.h"
+#include "hosts/real/RealSpeechEngine.h"
+#include "core/MediaDevice.h"
+#include "core/SpeechEngine.h"
+
+#include <QHash>
+#include <QSet>
 
 #include <QApplication>
 #include <QEvent>
@@ -137,6 +148,136 @@ public:
     }
 };
 
+// How long the sound and speech calls hold the GUI thread.
+struct CallTimes {
+    double worstMs = 0;
+    QString worstCall;
+    qint64 calls = 0;
+    qint64 overFiveMs = 0;
+    template <typename F>
+    void time(const QString& call, F&& f)
+    {
+        QElapsedTimer t;
+        t.start();
+        struct Record {
+            CallTimes& times;
+            QElapsedTimer& t;
+            const QString& call;
+            ~Record()
+            {
+                const double ms = t.nsecsElapsed() / 1e6;
+                ++times.calls;
+                times.overFiveMs += ms > 5;
+                if (ms > times.worstMs) {
+                    times.worstMs = ms;
+                    times.worstCall = call;
+                }
+            }
+        } record{*this, t, call};
+        f();
+    }
+};
+
+class TimedMediaDevice : public MediaDevice {
+public:
+    TimedMediaDevice(std::unique_ptr<MediaDevice> inner, CallTimes& times) : m_inner(std::move(inner)), m_times(times)
+    {
+        m_inner->onEnded = [this] {
+            if (onEnded)
+                onEnded();
+        };
+    }
+    void open(const QString& filePath) override { m_times.time("open", [&] { m_inner->open(filePath); }); }
+    void play() override { m_times.time("play", [&] { m_inner->play(); }); }
+    void stop() override { m_times.time("stop", [&] { m_inner->stop(); }); }
+    void close() override { m_times.time("close", [&] { m_inner->close(); }); }
+    bool isOpen() const override { return m_inner->isOpen(); }
+
+private:
+    std::unique_ptr<MediaDevice> m_inner;
+    CallTimes& m_times;
+};
+
+// Speak to the start of the play, per instance in order.
+struct SpeechTimes {
+    QHash<QString, QVector<std::pair<qint64, bool>>> waiting;  // instance -> (speak time, cached)
+    QSet<QString> played;
+    QVector<double> newMs, cachedMs;
+};
+
+class TimedSpeechInstance : public SpeechInstance {
+public:
+    TimedSpeechInstance(std::unique_ptr<SpeechInstance> inner, QString name, CallTimes& times, SpeechTimes& speech,
+                        QElapsedTimer& clock)
+        : m_inner(std::move(inner)), m_name(std::move(name)), m_times(times), m_speech(speech), m_clock(clock)
+    {
+    }
+    int voiceCount() override { return m_inner->voiceCount(); }
+    QString productName(int voice) override { return m_inner->productName(voice); }
+    int gender(int voice) override { return m_inner->gender(voice); }
+    int languageId(int voice) override { return m_inner->languageId(voice); }
+    void select(int voice) override { m_times.time("select", [&] { m_inner->select(voice); }); }
+    void speak(const QString& text) override
+    {
+        m_speech.waiting[m_name].push_back({m_clock.nsecsElapsed(), m_speech.played.contains(text)});
+        m_times.time("speak", [&] { m_inner->speak(text); });
+    }
+
+private:
+    std::unique_ptr<SpeechInstance> m_inner;
+    QString m_name;
+    CallTimes& m_times;
+    SpeechTimes& m_speech;
+    QElapsedTimer& m_clock;
+};
+
+// The program's host with the sound and speech calls timed.
+class TimingHost : public Host, private MediaFactory, private SpeechEngine {
+public:
+    TimingHost(QtHost& inner, MediaFactory& media, SpeechEngine& speech, QElapsedTimer& clock)
+        : m_inner(inner), m_media(media), m_speech(speech), m_clock(clock)
+    {
+    }
+    Scheduler& scheduler() override { return m_inner.scheduler(); }
+    EventDispatch& dispatch() override { return m_inner.dispatch(); }
+    RandomSource& random() override { return m_inner.random(); }
+    Dialogs& dialogs() override { return m_inner.dialogs(); }
+    Shell& shell() override { return m_inner.shell(); }
+    SpeechEngine& speech() override { return *this; }
+    MediaFactory& media() override { return *this; }
+
+    CallTimes calls;
+    SpeechTimes speechTimes;
+
+private:
+    std::unique_ptr<MediaDevice> createMediaDevice(const QString& playerName) override
+    {
+        return std::make_unique<TimedMediaDevice>(m_media.createMediaDevice(playerName), calls);
+    }
+    std::unique_ptr<SpeechInstance> createInstance(const QString& name) override
+    {
+        return std::make_unique<TimedSpeechInstance>(m_speech.createInstance(name), name, calls, speechTimes, m_clock);
+    }
+    QtHost& m_inner;
+    MediaFactory& m_media;
+    SpeechEngine& m_speech;
+    QElapsedTimer& m_clock;
+};
+
+void printSpread(const char* what, QVector<double> v)
+{
+    if (v.isEmpty()) {
+        std::printf("Speak to first sound, %s texts: none\n", what);
+        return;
+    }
+    std::sort(v.begin(), v.end());
+    double sum = 0;
+    for (double x : v)
+        sum += x;
+    std::printf("Speak to first sound, %s texts: %lld, median %.1f ms, mean %.1f ms, worst %.1f ms\n", what,
+                qlonglong(v.size()), v[v.size() / 2], sum / v.size(), v.last());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -144,7 +285,14 @@ int main(int argc, char** argv)
     TimedApplication app(argc, argv);
     installFontSubstitutes();
     machineBaseline();
-    const QString source = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QCoreApplication::applicationDirPath();
+    QString source = QCoreApplication::applicationDirPath();
+    bool silent = false;
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--silent")
+            silent = true;
+        else
+            source = QString::fromLocal8Bit(argv[i]);
+    }
 
     QTemporaryDir dir;
     QFile::copy(QDir(source).filePath("network.db"), dir.filePath("network.db"));
@@ -176,17 +324,32 @@ int main(int argc, char** argv)
     QSqlDatabase::removeDatabase(QStringLiteral("bench"));
     QFile ini(dir.filePath("I_Quorel.ini"));
     ini.open(QIODevice::WriteOnly);
-    ini.write("[SET]\nNOW_ROSEN=銀座線\nNOW_EKI=表参道\nS02=0\n");
+    ini.write(silent ? "[SET]\nNOW_ROSEN=銀座線\nNOW_EKI=表参道\nS01=0\nS02=0\n"
+                     : "[SET]\nNOW_ROSEN=銀座線\nNOW_EKI=表参道\nS01=1\nS02=1\nLANGUAGE_J=1\nLANGUAGE_E=0\n");
     ini.close();
 
+    QElapsedTimer clock;
+    clock.start();
     QtHost host;
-    Program program(host, dir.path());
+    // The speech engine with the program folder's voice and a cache of its own,
+    // so that the first Speak of each text renders it.
+    SpeechSetup setup = SpeechSetup::forProgramFolder(source);
+    setup.cacheFolder = dir.filePath("speech-cache");
+    RealSpeechEngine speech(setup);
+    TimingHost timing(host, host.media(), speech, clock);
+    speech.onPlay = [&](const QString& instance, const QString& text, const QString&) {
+        auto& queue = timing.speechTimes.waiting[instance];
+        if (queue.isEmpty())
+            return;
+        const auto [at, cached] = queue.takeFirst();
+        (cached ? timing.speechTimes.cachedMs : timing.speechTimes.newMs).push_back((clock.nsecsElapsed() - at) / 1e6);
+        timing.speechTimes.played.insert(text);
+    };
+    Program program(timing, dir.path());
     MainWindow window(program);
     host.setMainWindow(&window);
     window.show();
 
-    QElapsedTimer clock;
-    clock.start();
     Watch watch(*program.MainForm1, clock);
     double cpuStart = 0;
     qint64 wallStart = 0;
@@ -210,6 +373,16 @@ int main(int argc, char** argv)
     QTimer::singleShot(4 * 60 * 1000, &app, &QApplication::quit);
     QApplication::exec();
     program.MainForm1->controls.setObserver(nullptr);
+    const auto late = host.realScheduler().lateness();
+
+    // The texts spoken during the cycle once more, now from the cache.
+    if (!silent && program.MainForm1->VoiceForm1) {
+        const QStringList texts(timing.speechTimes.played.begin(), timing.speechTimes.played.end());
+        for (int i = 0; i < texts.size() && i < 4; ++i)
+            program.MainForm1->VoiceForm1->DirectSS(i + 1).speak(texts[i]);
+        QTimer::singleShot(3000, &app, &QApplication::quit);
+        QApplication::exec();
+    }
 
     bool complete = true;
     for (int slot = 1; slot <= 4; ++slot) {
@@ -224,7 +397,6 @@ int main(int argc, char** argv)
         std::printf("slot %d: run-in %8.1f ms (%+.2f %%)   departure %8.1f ms (%+.2f %%)\n", slot, runIn,
                     100 * (runIn - 13585) / 13585, leaving, 100 * (leaving - 22560) / 22560);
     }
-    const auto& late = host.realScheduler().lateness();
     std::printf("timer ticks %lld, mean lateness %.3f ms, worst lateness %.3f ms (%s), ticks over 2 ms late: %lld\n",
                 qlonglong(late.ticks), late.ticks ? late.totalMs / late.ticks : 0.0, late.worstMs,
                 qPrintable(late.worstTimer), qlonglong(late.overTwoMs));
@@ -234,6 +406,14 @@ int main(int argc, char** argv)
     }
     std::printf("window repaints %lld, mean %.3f ms, worst %.3f ms\n", qlonglong(app.paints),
                 app.paints ? app.totalPaintMs / app.paints : 0.0, app.worstPaintMs);
+    if (!silent) {
+        std::printf("sound and speech calls on the GUI thread: %lld, worst %.3f ms (%s), over 5 ms: %lld\n",
+                    qlonglong(timing.calls.calls), timing.calls.worstMs, qPrintable(timing.calls.worstCall),
+                    qlonglong(timing.calls.overFiveMs));
+        printSpread("new", timing.speechTimes.newMs);
+        printSpread("cached", timing.speechTimes.cachedMs);
+        std::printf("renderings %d\n", speech.renderCount());
+    }
     std::printf("CPU while the trains moved: %.2f %% of one core (%.1f s CPU over %.1f s)\n",
                 100 * cpuUsed / (wallUsed / 1e9), cpuUsed, wallUsed / 1e9);
     return complete ? 0 : 1;

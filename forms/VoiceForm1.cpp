@@ -14,10 +14,9 @@ void TVoiceForm1::fillVoiceList()
     SpeechInstance& first = DirectSS(1);
     const int count = first.voiceCount();
     for (int voice = 1; voice <= count; ++voice) {
-        ComboBox1.addItem(QStringLiteral("%1-%2-%3")
-                              .arg(first.productName(voice))
-                              .arg(first.gender(voice))
-                              .arg(first.languageId(voice)));
+        // Plain concatenation: a product name may hold '%' of its own.
+        ComboBox1.addItem(first.productName(voice) + QLatin1Char('-') + QString::number(first.gender(voice))
+                          + QLatin1Char('-') + QString::number(first.languageId(voice)));
     }
 }
 

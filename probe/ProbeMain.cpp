@@ -2,7 +2,7 @@
 // prints its state as one JSON object.
 //
 //   quorel-probe --program-folder DIR [--line L] [--station S] --at HH:MM:SS
-//                [--advance SECONDS] [--seed N]
+//                [--advance SECONDS] [--seed N] [--speech-out DIR]
 
 #include "core/IniFile.h"
 #include "forms/Program.h"
@@ -10,10 +10,12 @@
 #include "probe/StateReport.h"
 #include "hosts/recording/RecordingHost.h"
 #include "core/Failure.h"
+#include "hosts/real/RealSpeechEngine.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTime>
@@ -27,6 +29,54 @@ int usage(const QString& message)
     std::fprintf(stderr, "quorel-probe: %s\n", qPrintable(message));
     return 2;
 }
+
+// The speech output: every Speak of the run rendered by the real engine
+// with the voice its instance had selected, written as DIR/NNN.wav.
+class SpeechOut {
+public:
+    SpeechOut(RecordingHost& host, const QString& programFolder, const QString& folder)
+        : m_host(host), m_engine(SpeechSetup::forProgramFolder(programFolder)), m_folder(folder)
+    {
+        for (const RealSpeechEngine::Voice& v : m_engine.voices())
+            host.speechEngine().voices.push_back({v.productName, v.gender, v.languageId});
+        host.speechEngine().onSpeak = [this](const QString& text, int voice) {
+            m_spoken.push_back({int(m_host.log().events().size()) - 1, text, voice});
+        };
+    }
+
+    // Renders one after another, so that the files come in event order.
+    void write()
+    {
+        QDir().mkpath(m_folder);
+        int number = 0;
+        for (const Spoken& s : m_spoken) {
+            QString rendered;
+            QEventLoop loop;
+            m_engine.renderText(s.text, s.voice, [&](const QString& path) {
+                rendered = path;
+                loop.quit();
+            });
+            loop.exec();
+            const QString target = QDir(m_folder).filePath(QStringLiteral("%1.wav").arg(++number, 3, 10, QLatin1Char('0')));
+            QFile::remove(target);
+            if (!rendered.isEmpty() && QFile::copy(rendered, target))
+                m_host.log().addField(s.eventIndex, QStringLiteral("wav"), target);
+            else
+                m_host.log().addField(s.eventIndex, QStringLiteral("wav"), QString());
+        }
+    }
+
+private:
+    struct Spoken {
+        int eventIndex;
+        QString text;
+        int voice;
+    };
+    RecordingHost& m_host;
+    RealSpeechEngine m_engine;
+    QString m_folder;
+    QVector<Spoken> m_spoken;
+};
 
 }  // namespace
 
@@ -44,7 +94,10 @@ int main(int argc, char** argv)
     const QCommandLineOption atOption(QStringLiteral("at"), QStringLiteral("Local time when the window is shown."), QStringLiteral("HH:MM:SS"));
     const QCommandLineOption advanceOption(QStringLiteral("advance"), QStringLiteral("Seconds to run afterwards."), QStringLiteral("SECONDS"), QStringLiteral("0"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the pseudo-random generator."), QStringLiteral("N"), QStringLiteral("1"));
-    parser.addOptions({folderOption, lineOption, stationOption, atOption, advanceOption, seedOption});
+    const QCommandLineOption speechOutOption(QStringLiteral("speech-out"),
+                                             QStringLiteral("Speak through the real engine and write each announcement to DIR/NNN.wav."),
+                                             QStringLiteral("DIR"));
+    parser.addOptions({folderOption, lineOption, stationOption, atOption, advanceOption, seedOption, speechOutOption});
     parser.process(app);
 
     if (!parser.isSet(folderOption))
@@ -68,6 +121,9 @@ int main(int argc, char** argv)
 
     RecordingHost host(at.msecsSinceStartOfDay(), seed);
     host.programFolder = folder;
+    std::unique_ptr<SpeechOut> speechOut;
+    if (parser.isSet(speechOutOption))
+        speechOut = std::make_unique<SpeechOut>(host, folder, QDir(parser.value(speechOutOption)).absolutePath());
 
     std::unique_ptr<Program> program;
     try {
@@ -101,6 +157,8 @@ int main(int argc, char** argv)
 
     program->show();
     host.virtualTime().advance(qint64(advance * 1000));
+    if (speechOut)
+        speechOut->write();
 
     const QByteArray out = stateReport(program.get(), host.log()).toUtf8();
     std::fwrite(out.constData(), 1, size_t(out.size()), stdout);

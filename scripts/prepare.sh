@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libqt6sql6-sqlite qt6-image-formats-plugins
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab-ipadic-utf8
   open-jtalk open-jtalk-mecab-naist-jdic festival festvox-us-slt-hts
   fonts-ipafont-gothic fonts-noto-cjk fonts-mplus fonts-misaki

@@ -9,8 +9,11 @@
 
 namespace {
 
-// Where a user without a speech engine can get one.
-const QString kSpeechEngineDownload = QStringLiteral("https://packages.debian.org/bookworm/espeak-ng");
+// The engines this program speaks through and the Debian packages that bring them.
+const QString kSpeechEngineMissing = QStringLiteral(
+    "音声合成エンジン'Open JTalk'(open-jtalk, open-jtalk-mecab-naist-jdic)、"
+    "'Festival'(festival, festvox-us-slt-hts)、'eSpeak NG'(espeak-ng-data)がインストールされていません。");
+const QString kSpeechEngineQuestion = QStringLiteral("インストール方法(Readme.txt)を開きますか？");
 
 }  // namespace
 
@@ -36,12 +39,12 @@ void TMainForm1::speechFailurePath()
 {
     Dialogs& dialogs = m_host.dialogs();
     dialogs.beep();
-    dialogs.showMessage(QStringLiteral("音声合成エンジン'Microsoft Direct Text-To-Speech'がインストールされていません。")
-                        + QStringLiteral("\n\n") + QStringLiteral(" ※[ホームアナウンス]は流れません。"));
+    dialogs.showMessage(kSpeechEngineMissing + QStringLiteral("\n\n") + QStringLiteral(" ※[ホームアナウンス]は流れません。"));
     for (MenuItemControl* item : {&S02, &S04, &S05}) {
         item->setChecked(false);
         item->setEnabled(false);
     }
-    if (dialogs.askYesNo(QStringLiteral("'Text-To-Speech'をダウンロードしますか？")))
-        m_host.shell().open(kSpeechEngineDownload);
+    // The user guide's speech section says how to install them.
+    if (dialogs.askYesNo(kSpeechEngineQuestion))
+        m_host.shell().open(programFolder + QStringLiteral("/Readme.txt"));
 }

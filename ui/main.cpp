@@ -20,6 +20,7 @@ int main(int argc, char** argv)
     QApplication::setFont(windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
 
     QtHost host;
+    host.useRealSpeech(QCoreApplication::applicationDirPath());
     std::unique_ptr<Program> program;
     try {
         program = std::make_unique<Program>(host, QCoreApplication::applicationDirPath());

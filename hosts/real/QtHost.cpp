@@ -1,8 +1,10 @@
 #include "hosts/real/QtHost.h"
 
-#include <QFileDialog>
-
+#include "hosts/real/RealMediaDevice.h"
+#include "hosts/real/RealSpeechEngine.h"
 #include "hosts/real/SilentMediaDevice.h"
+
+#include <QFileDialog>
 
 #include <QApplication>
 #include <QCursor>
@@ -128,7 +130,12 @@ bool QtHost::open(const QString& target)
 
 std::unique_ptr<MediaDevice> QtHost::createMediaDevice(const QString&)
 {
-    return std::make_unique<SilentMediaDevice>();
+    return std::make_unique<RealMediaDevice>();
+}
+
+void QtHost::useRealSpeech(const QString& programFolder)
+{
+    m_speech = std::make_unique<RealSpeechEngine>(SpeechSetup::forProgramFolder(programFolder));
 }
 
 int QtHost::next()

@@ -43,6 +43,10 @@ public:
     // The window that owns the boxes.
     void setMainWindow(QWidget* window) { m_window = window; }
     void setMenuPresenter(MenuPresenter* menus) { m_menus = menus; }
+    // Speaks through the installed synthesisers with the program folder's
+    // voice; call after the application name is set (the speech cache
+    // lives in the user's cache folder named after it).
+    void useRealSpeech(const QString& programFolder);
 
 private:
     void reportError(const QString& message) override;

@@ -23,6 +23,8 @@ public:
     // The fields of the latest event of that kind whose field key holds
     // value, for noting what happened to it later; null when there is none.
     QJsonObject* latest(const QString& kind, const QString& key, const QString& value);
+    // Adds a field to an event already recorded (index in events()).
+    void addField(int index, const QString& key, const QJsonValue& value) { m_events[index].fields[key] = value; }
 
     static QString timeOfDay(qint64 msecsSinceMidnight);  // "HH:MM:SS.mmm"
 

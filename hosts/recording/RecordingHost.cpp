@@ -10,8 +10,8 @@ namespace {
 
 class RecordingSpeechInstance : public SpeechInstance {
 public:
-    RecordingSpeechInstance(EventLog& log, QString name, const QVector<RecordingSpeechEngine::Voice>& voices)
-        : m_log(log), m_name(std::move(name)), m_voices(voices)
+    RecordingSpeechInstance(EventLog& log, QString name, const RecordingSpeechEngine& engine)
+        : m_log(log), m_name(std::move(name)), m_voices(engine.voices), m_engine(engine)
     {
     }
     int voiceCount() override { return int(m_voices.size()); }
@@ -21,10 +21,13 @@ public:
     void select(int voice) override
     {
         m_log.add(QStringLiteral("select"), {{QStringLiteral("instance"), m_name}, {QStringLiteral("voice"), voice}});
+        m_selected = voice;
     }
     void speak(const QString& text) override
     {
         m_log.add(QStringLiteral("speak"), {{QStringLiteral("instance"), m_name}, {QStringLiteral("text"), text}});
+        if (m_engine.onSpeak)
+            m_engine.onSpeak(text, m_selected);
     }
 
 private:
@@ -37,6 +40,8 @@ private:
     EventLog& m_log;
     QString m_name;
     QVector<RecordingSpeechEngine::Voice> m_voices;
+    const RecordingSpeechEngine& m_engine;
+    int m_selected = 0;
 };
 
 // Plays nothing: records each play, stop and close with the file relative to
@@ -89,7 +94,7 @@ std::unique_ptr<SpeechInstance> RecordingSpeechEngine::createInstance(const QStr
 {
     if (!installed)
         throw Failure(QStringLiteral("The speech engine is not installed."));
-    return std::make_unique<RecordingSpeechInstance>(m_log, name, voices);
+    return std::make_unique<RecordingSpeechInstance>(m_log, name, *this);
 }
 
 RecordingHost::RecordingHost(qint64 startMsecsSinceMidnight, quint32 seed)

@@ -8,6 +8,8 @@
 #include "hosts/recording/EventLog.h"
 #include "core/SpeechEngine.h"
 
+#include <functional>
+
 #include <QStringList>
 #include <random>
 
@@ -24,6 +26,9 @@ public:
 
     bool installed = true;
     QVector<Voice> voices;
+    // Told of every Speak with the voice the instance had selected (the
+    // probe's speech output renders each with it).
+    std::function<void(const QString& text, int voice)> onSpeak;
 
 private:
     EventLog& m_log;

@@ -167,10 +167,12 @@ TEST_F(StartUpTest, WithoutASpeechEngineAnnouncementsAreOffForTheRun)
     EXPECT_EQ(events[0].kind, "beep");
     EXPECT_EQ(events[1].kind, "message");
     EXPECT_EQ(events[1].fields["text"].toString(),
-              QString::fromUtf8("音声合成エンジン'Microsoft Direct Text-To-Speech'がインストールされていません。\n\n"
+              QString::fromUtf8("音声合成エンジン'Open JTalk'(open-jtalk, open-jtalk-mecab-naist-jdic)、"
+                                "'Festival'(festival, festvox-us-slt-hts)、'eSpeak NG'(espeak-ng-data)"
+                                "がインストールされていません。\n\n"
                                 " ※[ホームアナウンス]は流れません。"));
     EXPECT_EQ(events[2].kind, "question");
-    EXPECT_EQ(events[2].fields["text"].toString(), QString::fromUtf8("'Text-To-Speech'をダウンロードしますか？"));
+    EXPECT_EQ(events[2].fields["text"].toString(), QString::fromUtf8("インストール方法(Readme.txt)を開きますか？"));
     EXPECT_TRUE(host->log().ofKind("open").isEmpty());  // answered No
     for (MenuItemControl* item : {&main.S02, &main.S04, &main.S05}) {
         EXPECT_FALSE(item->checked()) << item->name().toStdString();
@@ -186,7 +188,7 @@ TEST_F(StartUpTest, WithoutASpeechEngineAnnouncementsAreOffForTheRun)
     EXPECT_EQ(stored("VOICE").toString(), "3");  // not written: kept as it was
 }
 
-TEST_F(StartUpTest, YesToTheDownloadQuestionOpensTheEnginesPage)
+TEST_F(StartUpTest, YesToTheQuestionOpensTheUserGuide)
 {
     host = std::make_unique<RecordingHost>(0, 1);
     host->speechEngine().installed = false;
@@ -195,7 +197,45 @@ TEST_F(StartUpTest, YesToTheDownloadQuestionOpensTheEnginesPage)
     program->show();
     const auto opened = host->log().ofKind("open");
     ASSERT_EQ(opened.size(), 1);
-    EXPECT_TRUE(opened[0].fields["target"].toString().startsWith("https://"));
+    EXPECT_EQ(opened[0].fields["target"].toString(), fixture.folder() + "/Readme.txt");
+}
+
+// Product names are taken as they are: '%' in a name is no placeholder.
+TEST_F(StartUpTest, VoiceListItemsAreTheNamesAsGiven)
+{
+    voices = {{"100%", 1, 1041}, {"A%2B", 2, 1033}, {"%1%3", 0, 0}, {"L&H TTS3000", 2, 1041}};
+    TMainForm1& main = *start().MainForm1;
+    const ComboBoxControl& list = main.VoiceForm1->ComboBox1;
+    EXPECT_EQ(list.items(), QStringList({"100%-1-1041", "A%2B-2-1033", "%1%3-0-0", "L&H TTS3000-2-1041"}));
+}
+
+// The language items find their voice by the whole item text, wherever it is
+// in the list and whatever the names before it hold.
+TEST_F(StartUpTest, LanguageChoiceFindsVoicesWhoseNamesHoldPercentSigns)
+{
+    struct Case {
+        QVector<RecordingSpeechEngine::Voice> voices;
+        bool english;
+        int expected;
+    };
+    const QVector<Case> cases = {
+        {{{"100%", 1, 1041}, {"L&H TTS3000", 2, 1041}}, false, 1},
+        {{{"A%2B", 2, 1033}, {"TruVoice", 2, 1033}}, true, 1},
+        {{{"L&H TTS3000%2", 2, 1041}, {"L&H TTS3000", 2, 1041}}, false, 1},
+        {{{"TruVoice", 2, 1033}, {"100%", 2, 1033}}, true, 0},
+        {{{"L&H TTS3000", 1, 1041}}, false, -1},  // another gender: not the default voice
+    };
+    for (const Case& c : cases) {
+        fixture.writeSettings({"[SET]"});
+        voices = c.voices;
+        TMainForm1& main = *start().MainForm1;
+        if (c.english)
+            main.S05Click();
+        else
+            main.S04Click();
+        EXPECT_EQ(main.VoiceForm1->ComboBox1.itemIndex(), c.expected) << c.voices.first().productName.toStdString();
+        stop();
+    }
 }
 
 TEST_F(StartUpTest, ABrokenSettingsFileGivesDefaultsAndANewFileAtShutdown)

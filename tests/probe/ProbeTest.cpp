@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -144,4 +145,52 @@ TEST(Probe, ReportsTheAlbumShownAndTheInformationWindow)
     EXPECT_TRUE(controls["InfoForm1.Label3"].toObject()["caption"].toString().startsWith("mail : "));
     EXPECT_TRUE(controls["InfoForm1.Label2"].toObject()["caption"].toString().startsWith("url : "));
     EXPECT_EQ(controls["IkThumb1"].toObject()["width"].toInt(), 386);
+}
+
+// --speech-out: every speak event of the run rendered by the real engine
+// into DIR/NNN.wav, in event order, each event naming its file.
+TEST(Probe, WritesEachAnnouncementAsAWaveFile)
+{
+    StationFixture fixture;
+    fixture.addStation(stationRow("L", "A", {{"EKI_E", "Ay"}}));
+    fixture.addStation(stationRow("L", "B", {{"EKI_E", "Bee"}, {"ROSEN_E", "Test Line"}, {"HOME", "島1"},
+                                             {"STRUCT1", "0111111119"}, {"NORIBA1", "1"}, {"NORIBA2", "2"},
+                                             {"ZIKOKU2", "東:東町\r\n\r\n10:,東06"}}));
+    fixture.addStation(stationRow("L", "C", {{"EKI_E", "Cee"}}));
+    fixture.addTrainWithPictures("L", "t", 600, "100,400", "t");
+    fixture.write();
+    fixture.writeSettings({"[SET]", "NOW_ROSEN=L", "NOW_EKI=B", "S02=1", "LANGUAGE_J=1", "LANGUAGE_E=0"});
+    // The built program's Japanese voice.
+    QFile::link(programFolder() + "/Voice", fixture.path("Voice"));
+    QTemporaryDir out, cache;
+    QProcess probe;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CACHE_HOME", cache.path());
+    probe.setProcessEnvironment(env);
+    probe.start(probePath(), {"--program-folder", fixture.folder(), "--at", "10:04:55", "--advance", "100",
+                              "--speech-out", out.path()});
+    ASSERT_TRUE(probe.waitForFinished(120000));
+    const QJsonObject state = QJsonDocument::fromJson(probe.readAllStandardOutput()).object();
+    QStringList wavs;
+    for (const QJsonValue& e : state["events"].toArray()) {
+        const QJsonObject event = e.toObject();
+        if (event["kind"].toString() == "speak")
+            wavs << event["wav"].toString();
+    }
+    ASSERT_GE(wavs.size(), 2);
+    if (QFile::exists(fixture.path("Voice/nitech_jp_atr503_m001.htsvoice")))
+        EXPECT_FALSE(wavs.first().isEmpty());
+    for (int i = 0; i < wavs.size(); ++i) {
+        const QString expected = QDir(out.path()).filePath(QString("%1.wav").arg(i + 1, 3, 10, QChar('0')));
+        if (wavs[i].isEmpty()) {
+            // No installed voice speaks it: no file.
+            EXPECT_FALSE(QFile::exists(expected));
+            continue;
+        }
+        EXPECT_EQ(wavs[i], expected);
+        QFile wav(expected);
+        ASSERT_TRUE(wav.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(wav.read(4) == "RIFF");
+        EXPECT_GT(wav.size(), 10000);
+    }
 }
