@@ -13,6 +13,6 @@ for target in "$build"/fuzz/quorel-fuzz-*; do
   mkdir -p "$here/findings/$name"
   echo "== $name for ${seconds}s"
   "$target" -max_total_time="$seconds" -max_len=65536 -timeout=5 -rss_limit_mb=4096 \
-    -artifact_prefix="$here/findings/$name/" "$work" 2>&1 | grep -E "^#[0-9]+ +DONE|stat::|ERROR|SUMMARY" || true
+    -artifact_prefix="$here/findings/$name/" "$work" 2>&1 | grep -E "Done [0-9]+ runs|ERROR|SUMMARY" || true
   rm -rf "$work"
 done
